@@ -1,0 +1,38 @@
+#pragma once
+// A user who answers from a script and remembers every box shown: the tests'
+// stand-in for the desktop. An unscripted question takes the box's default.
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/TUserInterface.h"
+
+namespace lur {
+
+class TScriptedUserInterface : public TUserInterface {
+ public:
+  MsgAnswer Message(const TMessage& message) override;
+  std::optional<std::string> ChooseFile(const TFileChoice& choice) override;
+  void ProgressShow(int maximum, int step) override;
+  void ProgressStepIt() override;
+  void ProgressHide() override;
+
+  // Script.
+  std::deque<MsgAnswer> answers;
+  std::deque<std::optional<std::string>> files;
+
+  // Record.
+  std::vector<TMessage> shown;
+  std::vector<TFileChoice> fileDialogs;
+  bool progressVisible = false;
+  int progressMaximum = 0;
+  int progressStep = 0;
+  int progressPosition = 0;
+  int progressSteps = 0;  // StepIt calls since the last show
+
+  // The texts shown, in order; convenient for whole-sequence assertions.
+  std::vector<std::string> Texts() const;
+};
+
+}  // namespace lur
