@@ -1,0 +1,90 @@
+#pragma once
+// The two function-15 blocks of the local network: each sends up to 32 of the
+// controller's own discrete signals (or function block outputs) to the coils
+// of a slave. The table is the byte image of controller page 0x0B.
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace lur {
+
+class TProgF15Class {
+ public:
+  static constexpr std::uint8_t kPage = 0x0B;
+  static constexpr std::size_t kTableSize = 81;  // page number + 2 blocks
+  static constexpr int kBlockCount = 2;
+  static constexpr std::size_t kBlockSize = 40;
+  static constexpr int kSignalsPerBlock = 32;
+  // Signal numbers: 1..192 discrete input signals, 193..254 outputs of
+  // function blocks 1..62, 0 none.
+  static constexpr int kMaxDiscreteSignal = 192;
+  static constexpr int kMaxSignalNumber = 254;
+
+  using Table = std::array<std::uint8_t, kTableSize>;
+
+  // What a stored signal number refers to; anything above 254 is Invalid.
+  struct SignalSource {
+    enum class Kind { None, DiscreteInput, BlockOutput, Invalid };
+    Kind kind = Kind::None;
+    int index = -1;  // 0-based discrete signal entry or function block record
+  };
+
+  TProgF15Class();
+
+  // Fields of block b (0 or 1). An invalid b reads 0 and writes nothing.
+  int GetKodF(int b) const;
+  void SetKodF(int b, int value);
+  int GetKolVh(int b) const;
+  void SetKolVh(int b, int value);
+  int GetUstr(int b) const;
+  void SetUstr(int b, int value);
+  int GetAdBegDat(int b) const;
+  void SetAdBegDat(int b, int value);
+  int GetKolDat(int b) const;
+  void SetKolDat(int b, int value);
+  int GetKvit(int b) const;
+  void SetKvit(int b, int on);  // bit 4 of byte 7, other bits kept
+  int GetSbros(int b) const;
+  void SetSbros(int b, int on);  // bit 5 of byte 7, other bits kept
+  // Input k = 0..31 of block b.
+  int GetSignal(int b, int k) const;
+  void SetSignal(int b, int k, int number);
+  // KolVh as stored may exceed 32; this is how many inputs can really be read.
+  int GetUsedSignalCount(int b) const;
+  SignalSource DecodeSignal(int b, int k) const;
+
+  // Raw byte i (0..80) of the page image.
+  std::uint8_t GetF15Byte(int i) const;
+  void SetF15Byte(int i, std::uint8_t value);
+  const Table& GetTable() const { return table_; }
+
+  // The read answer to page 0x0B (function 0x44, count 81). Any other
+  // function, count or echoed page leaves the table unchanged: false.
+  bool PutF15FromAnswer(std::span<const std::uint8_t> answer);
+  // The 81-byte block of a configuration file, page number byte included.
+  bool PutF15FromFile(std::span<const std::uint8_t> bytes);
+  // Data of the page write: page number 0x0B, then bytes 1..80 of the table.
+  Table GetPageData() const;
+  // Data length of a page write, also the block size in files.
+  static constexpr int GetF15Length() { return static_cast<int>(kTableSize); }
+
+  // Editor state of the local network windows.
+  int F15Clean = 1;        // 1: the open function-15 dialog changed nothing
+  int F15Changed = 0;      // 1: the table differs from what the controller holds
+  int PopupF15Block = -1;  // block last addressed by a right click, -1 none
+
+  // Feeds arbitrary bytes to every loader and to the lookups that follow a
+  // load; returns how many loads took the bytes. For the fuzz target.
+  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
+
+ private:
+  static bool ValidBlock(int b) { return b >= 0 && b < kBlockCount; }
+  std::size_t BlockOffset(int b) const { return 1 + kBlockSize * static_cast<std::size_t>(b); }
+  std::uint8_t GetField(int b, std::size_t offset) const;
+  void SetField(int b, std::size_t offset, int value);
+  void SetControlBit(int b, int bit, int on);
+
+  Table table_{};
+};
+
+}  // namespace lur

@@ -1,0 +1,34 @@
+#pragma once
+// Builds controller answer frames for the model tests: address, function,
+// byte count, data, two checksum bytes (the tables never look at the
+// checksum: the transaction has checked it before they see the frame).
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace lur::test {
+
+inline std::vector<std::uint8_t> MakeAnswer(std::uint8_t function, std::span<const std::uint8_t> data) {
+  std::vector<std::uint8_t> frame{0x01, function, static_cast<std::uint8_t>(data.size())};
+  frame.insert(frame.end(), data.begin(), data.end());
+  frame.push_back(0x00);
+  frame.push_back(0x00);
+  return frame;
+}
+
+// A page-read answer (function 0x44): the echoed page number, then the page bytes.
+inline std::vector<std::uint8_t> MakePageAnswer(std::uint8_t page, std::span<const std::uint8_t> pageBytes) {
+  std::vector<std::uint8_t> data{page};
+  data.insert(data.end(), pageBytes.begin(), pageBytes.end());
+  return MakeAnswer(0x44, data);
+}
+
+// Page bytes whose every byte differs from its neighbours, so that a shifted
+// or partial copy cannot pass for the real one.
+inline std::vector<std::uint8_t> PatternBytes(std::size_t size, std::uint8_t seed) {
+  std::vector<std::uint8_t> bytes(size);
+  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(seed + 7 * i + (i >> 5));
+  return bytes;
+}
+
+}  // namespace lur::test
