@@ -1,0 +1,24 @@
+// lurprog: the configuration tool of the ЛУР-05HMI controller.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include "app/TLurprog.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("lurprog");
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Программатор ЛУР - 05HMI");
+  parser.addHelpOption();
+  QCommandLineOption portOption("port", "Serial port offered first in the port list (a device path).", "PATH");
+  parser.addOption(portOption);
+  parser.process(app);
+
+  lur::TLurprog program(parser.value(portOption));
+  program.Show();
+  // The port stays closed until the user confirms the port settings.
+  QTimer::singleShot(0, &program, &lur::TLurprog::Start);
+  return app.exec();
+}

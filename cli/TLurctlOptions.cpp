@@ -1,0 +1,85 @@
+#include "cli/TLurctlOptions.h"
+
+#include <cstdlib>
+
+namespace lur {
+
+const char* const kLurctlUsage =
+    "usage: lurctl [--port PATH] [--device N] [--baud B] [--parity N|O|E] [--stop 1|2] COMMAND [ARGS]\n"
+    "commands:\n"
+    "  identify               print the controller's identity\n"
+    "  raw FUNC [BYTE ...]    send one request (hexadecimal bytes), print the answer frame\n";
+
+namespace {
+
+bool ParseInt(const std::string& text, int low, int high, int& value) {
+  if (text.empty() || text.size() > 6) return false;
+  char* end = nullptr;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (*end != '\0' || v < low || v > high) return false;
+  value = static_cast<int>(v);
+  return true;
+}
+
+}  // namespace
+
+std::optional<TLurctlOptions> ParseLurctlOptions(const std::vector<std::string>& args, std::string& error) {
+  TLurctlOptions o;
+  std::size_t i = 0;
+  auto value = [&](const std::string& name) -> std::optional<std::string> {
+    if (i + 1 >= args.size()) {
+      error = name + " needs a value";
+      return std::nullopt;
+    }
+    return args[++i];
+  };
+  for (; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--port") {
+      auto v = value(a);
+      if (!v) return std::nullopt;
+      o.port = *v;
+    } else if (a == "--device") {
+      auto v = value(a);
+      if (!v || !ParseInt(*v, 1, 31, o.device)) {
+        if (error.empty()) error = "--device takes a device number 1..31";
+        return std::nullopt;
+      }
+    } else if (a == "--baud") {
+      auto v = value(a);
+      if (!v) return std::nullopt;
+      o.baud = *v;
+    } else if (a == "--parity") {
+      auto v = value(a);
+      if (!v) return std::nullopt;
+      if (*v != "N" && *v != "O" && *v != "E") {
+        error = "--parity takes N, O or E";
+        return std::nullopt;
+      }
+      o.parity = *v;
+    } else if (a == "--stop") {
+      auto v = value(a);
+      if (!v) return std::nullopt;
+      if (*v != "1" && *v != "2") {
+        error = "--stop takes 1 or 2";
+        return std::nullopt;
+      }
+      o.stop = *v;
+    } else if (o.command.empty() && !a.empty() && a[0] != '-') {
+      o.command = a;
+      // Everything after the command is its own (raw bytes may look like anything).
+      o.arguments.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+      break;
+    } else {
+      error = "unknown option " + a;
+      return std::nullopt;
+    }
+  }
+  if (o.command.empty()) {
+    error = "no command";
+    return std::nullopt;
+  }
+  return o;
+}
+
+}  // namespace lur

@@ -1,0 +1,129 @@
+// lurctl: the controller from the command line, over the same link as the
+// program. Boxes become lines on stderr; any failure exits non-zero.
+#include <QCoreApplication>
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/TLurctlOptions.h"
+#include "link/TComPortClass.h"
+#include "link/TQtSerialPort.h"
+#include "link/TWaiter.h"
+#include "ui/TTerminalUserInterface.h"
+
+namespace lur {
+namespace {
+
+std::string Hex(const std::uint8_t* p, std::size_t n) {
+  std::string s;
+  char b[4];
+  for (std::size_t i = 0; i < n; ++i) {
+    std::snprintf(b, sizeof b, i ? " %02X" : "%02X", p[i]);
+    s += b;
+  }
+  return s;
+}
+
+bool ParseHexByte(const std::string& text, std::uint8_t& value) {
+  if (text.empty() || text.size() > 2) return false;
+  unsigned v = 0;
+  for (char c : text) {
+    v <<= 4;
+    if (c >= '0' && c <= '9') v |= static_cast<unsigned>(c - '0');
+    else if (c >= 'a' && c <= 'f') v |= static_cast<unsigned>(c - 'a' + 10);
+    else if (c >= 'A' && c <= 'F') v |= static_cast<unsigned>(c - 'A' + 10);
+    else return false;
+  }
+  value = static_cast<std::uint8_t>(v);
+  return true;
+}
+
+int Identify(TComPortClass& link, int deviceIndex) {
+  std::array<std::uint8_t, 435> answer{};
+  const int code = link.Transact(deviceIndex, 17, 0, nullptr, answer);
+  if (code != 0) {
+    link.ReportError(deviceIndex, code);
+    return 1;
+  }
+  if (answer[2] < 15) {
+    link.ReportError(deviceIndex, kResultBadData);
+    return 1;
+  }
+  const std::uint8_t* id = answer.data() + 3;
+  std::string modules;
+  for (int slot = 0; slot < 8; ++slot) modules += "0123456789ABCDEF"[id[1 + slot] & 0x0F];
+  std::printf("device: %d\n", deviceIndex + 1);
+  std::printf("modules: %s\n", modules.c_str());
+  std::printf("display: %d\n", id[14]);
+  std::printf("module count: %d\n", id[0]);
+  std::printf("discrete outputs: %d\n", id[11]);
+  std::printf("processed discrete signals: %d\n", id[12]);
+  std::printf("processed analog signals: %d\n", id[13]);
+  std::printf("identity: %s\n", Hex(id, 15).c_str());
+  return 0;
+}
+
+int Raw(TComPortClass& link, int deviceIndex, const std::vector<std::string>& args) {
+  std::vector<std::uint8_t> bytes;
+  for (const auto& a : args) {
+    std::uint8_t b = 0;
+    if (!ParseHexByte(a, b)) {
+      std::fprintf(stderr, "lurctl: '%s' is not a hexadecimal byte\n", a.c_str());
+      return 2;
+    }
+    bytes.push_back(b);
+  }
+  if (bytes.empty()) {
+    std::fprintf(stderr, "lurctl: raw needs a function code\n");
+    return 2;
+  }
+  std::array<std::uint8_t, 435> answer{};
+  const int code = link.Transact(deviceIndex, bytes[0], static_cast<int>(bytes.size() - 1), bytes.data() + 1, answer);
+  if (code != 0) {
+    link.ReportError(deviceIndex, code);
+    return 1;
+  }
+  if (bytes[0] != 0x46) std::printf("%s\n", Hex(answer.data(), static_cast<std::size_t>(link.AnswerLength)).c_str());
+  return 0;
+}
+
+}  // namespace
+}  // namespace lur
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    std::fputs(lur::kLurctlUsage, args.empty() ? stderr : stdout);
+    return args.empty() ? 2 : 0;
+  }
+  std::string error;
+  const auto options = lur::ParseLurctlOptions(args, error);
+  if (!options) {
+    std::fprintf(stderr, "lurctl: %s\n%s", error.c_str(), lur::kLurctlUsage);
+    return 2;
+  }
+  if (options->command != "identify" && options->command != "raw") {
+    std::fprintf(stderr, "lurctl: unknown command %s\n%s", options->command.c_str(), lur::kLurctlUsage);
+    return 2;
+  }
+
+  lur::TSteadyWaiter waiter;
+  lur::TQtSerialPort port(waiter);
+  lur::TTerminalUserInterface ui;
+  lur::TComPortClass link(port, waiter, ui);
+  link.PortName = options->port;
+  link.BaudText = options->baud;
+  link.ParityText = options->parity;
+  link.StopBitsText = options->stop;
+  if (link.OpenPort() != 0) {
+    link.ReportError(options->device - 1, lur::kResultPortNotOpened);
+    return 1;
+  }
+  const int deviceIndex = options->device - 1;
+  const int rc = options->command == "identify" ? lur::Identify(link, deviceIndex)
+                                                : lur::Raw(link, deviceIndex, options->arguments);
+  link.ClosePort();
+  return rc;
+}
