@@ -1,0 +1,165 @@
+#include "model/TProgMRClass.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "model/Bytes.h"
+
+namespace lur {
+namespace {
+
+bool ValidIndex(int i, int size) { return i >= 0 && i < size; }
+
+}  // namespace
+
+TProgMRClass::TProgMRClass() { mrSent_.fill(1); }
+
+// ---- output records -------------------------------------------------------------
+
+int TProgMRClass::Offset(int o, int m) {
+  if (!ValidIndex(o, kOutputsPerDoModule) || !ValidIndex(m, kMaxOutputModules)) return -1;
+  return 1 + m * kModuleSize + o * kOutputRecordSize;
+}
+
+int TProgMRClass::Bit(int o, int m, int bit) const {
+  const int at = Offset(o, m);
+  return at < 0 ? 0 : (block_[at] >> bit) & 1;
+}
+
+void TProgMRClass::SetBit(int v, int o, int m, int bit) {
+  const int at = Offset(o, m);
+  if (at < 0) return;
+  const auto mask = static_cast<std::uint8_t>(1u << bit);
+  block_[at] = static_cast<std::uint8_t>(v ? block_[at] | mask : block_[at] & ~mask);
+}
+
+std::uint8_t TProgMRClass::GetVxKvit(int o, int m) const {
+  const int at = Offset(o, m);
+  return at < 0 ? 0 : block_[at + 1];
+}
+
+void TProgMRClass::SetVxKvit(std::uint8_t v, int o, int m) {
+  if (const int at = Offset(o, m); at >= 0) block_[at + 1] = v;
+}
+
+std::uint8_t TProgMRClass::GetVhSbr(int o, int m) const {
+  const int at = Offset(o, m);
+  return at < 0 ? 0 : block_[at + 2];
+}
+
+void TProgMRClass::SetVhSbr(std::uint8_t v, int o, int m) {
+  if (const int at = Offset(o, m); at >= 0) block_[at + 2] = v;
+}
+
+void TProgMRClass::SetDefaultOutput(int o, int m) {
+  const int at = Offset(o, m);
+  if (at < 0) return;
+  block_[at] = kDefaultOutputByte;
+  block_[at + 1] = 0;
+  block_[at + 2] = 0;
+}
+
+void TProgMRClass::SetDefaultModule(int m) {
+  for (int o = 0; o < kOutputsPerDoModule; ++o) SetDefaultOutput(o, m);
+}
+
+TProgMRClass::ModuleRecords TProgMRClass::GetModuleRecords(int m) const {
+  ModuleRecords records{};
+  if (const int at = Offset(0, m); at >= 0) std::copy_n(block_.begin() + at, kModuleSize, records.begin());
+  return records;
+}
+
+bool TProgMRClass::SetModuleRecords(int m, std::span<const std::uint8_t, kModuleSize> records) {
+  const int at = Offset(0, m);
+  if (at < 0) return false;
+  std::copy(records.begin(), records.end(), block_.begin() + at);
+  return true;
+}
+
+void TProgMRClass::ClearInputsAbove(int m, int diCount) {
+  for (int o = 0; o < kOutputsPerDoModule; ++o) {
+    if (GetVxKvit(o, m) > diCount) SetVxKvit(0, o, m);
+    if (GetVhSbr(o, m) > diCount) SetVhSbr(0, o, m);
+  }
+}
+
+// ---- block image ------------------------------------------------------------------
+
+std::uint8_t TProgMRClass::GetMRByte(int i) const {
+  return ValidIndex(i, static_cast<int>(kBlockSize)) ? block_[i] : 0;
+}
+
+void TProgMRClass::SetMRByte(int i, std::uint8_t v) {
+  if (ValidIndex(i, static_cast<int>(kBlockSize))) block_[i] = v;
+}
+
+bool TProgMRClass::PutMRFromAnswer(std::uint8_t function, std::span<const std::uint8_t> answer) {
+  if (function != kFunctionReadPage) return false;
+  // The block keeps the echoed page number in its byte 0, so it starts one
+  // byte before the page data.
+  if (!PageFromAnswer(answer, kPage, kBlockSize - 1)) return false;
+  return PutMRFromFile(answer.subspan(3));
+}
+
+bool TProgMRClass::PutMRFromFile(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < kBlockSize) return false;
+  std::copy_n(bytes.begin(), kBlockSize, block_.begin());
+  return true;
+}
+
+TProgMRClass::Block TProgMRClass::GetBlockForTransfer() const {
+  Block out = block_;
+  out[0] = kPage;
+  return out;
+}
+
+// ---- editor state -----------------------------------------------------------------
+
+int TProgMRClass::GetMrSent(int position) const {
+  return ValidIndex(position - 1, kSlotCount) ? mrSent_[position - 1] : 1;
+}
+
+void TProgMRClass::SetMrSent(int position, int sent) {
+  if (ValidIndex(position - 1, kSlotCount)) mrSent_[position - 1] = sent;
+}
+
+void TProgMRClass::ResetModuleState() {
+  mrSent_.fill(1);
+  mrSlot2_ = 0;
+}
+
+bool TProgMRClass::CheckMRField(std::string_view text) {
+  constexpr long kLimit = 32767;
+  long value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return true;
+  return value > kLimit || value < -kLimit;
+}
+
+// ---- fuzzing entry ------------------------------------------------------------------
+
+int TProgMRClass::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
+  TProgMRClass table;
+  int accepted = 0;
+  accepted += table.PutMRFromAnswer(kFunctionReadPage, bytes);
+  accepted += table.PutMRFromFile(bytes);
+  if (bytes.size() >= kModuleSize) {
+    const int m = bytes[0] % (kMaxOutputModules + 1);  // one module number past the table
+    accepted += table.SetModuleRecords(m, bytes.first<kModuleSize>());
+  }
+  // Every field of every record read back, input numbers checked against a
+  // discrete input count taken from the data.
+  for (int m = 0; m < kMaxOutputModules; ++m) {
+    for (int o = 0; o < kOutputsPerDoModule; ++o) {
+      table.GetTipVyh(o, m);
+      table.GetKvitBlock(o, m);
+      table.GetVxKvit(o, m);
+      table.GetVhSbr(o, m);
+    }
+    table.ClearInputsAbove(m, bytes.empty() ? 0 : bytes.back());
+  }
+  table.GetBlockForTransfer();
+  return accepted;
+}
+
+}  // namespace lur
