@@ -1,0 +1,129 @@
+#include "sim/CommandLine.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "sim/ModuleSet.h"
+
+namespace lur::sim {
+
+namespace {
+
+std::optional<long> ParseNumber(std::string_view text, long min, long max) {
+  long value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < min || value > max)
+    return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::string UsageText() {
+  return "usage: lursim --link PATH [options]\n"
+         "  --device N            device number 1..31 (default 1)\n"
+         "  --modules XXXXXXXX    module type codes of slots 1..8, hexadecimal (default 17300000)\n"
+         "  --display D           display type 0..4 (default 1)\n"
+         "  --fb 60|120           function block capacity (default 120)\n"
+         "  --silent              answer nothing\n"
+         "  --bad-crc N           every Nth answer carries a corrupt CRC\n"
+         "  --truncate N          every Nth answer is cut short\n"
+         "  --busy-polls K        completion polls answered busy after each page write (default 0)\n"
+         "  --busy-forever        the completion poll always answers busy\n"
+         "  --exception PAGE:CODE reads and writes of PAGE answer exception CODE (repeatable)\n"
+         "  --pace BAUD           delay each answer by its wire time at BAUD\n"
+         "  --verbose             log requests and answers to standard error\n";
+}
+
+CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLine line;
+  auto fail = [](std::string error) { return CommandLineResult{std::nullopt, std::move(error)}; };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    std::optional<std::string> inlineValue;
+    if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+      inlineValue = name.substr(eq + 1);
+      name.resize(eq);
+    }
+    auto value = [&]() -> std::optional<std::string> {
+      if (inlineValue) return inlineValue;
+      if (i + 1 >= args.size()) return std::nullopt;
+      return args[++i];
+    };
+    auto flag = [&](bool& target) {
+      if (inlineValue) return false;
+      target = true;
+      return true;
+    };
+    auto number = [&](long min, long max) -> std::optional<long> {
+      const auto text = value();
+      if (!text) return std::nullopt;
+      return ParseNumber(*text, min, max);
+    };
+
+    SimOptions& o = line.options;
+    if (name == "--help" || name == "-h") {
+      line.help = true;
+    } else if (name == "--link") {
+      const auto path = value();
+      if (!path || path->empty()) return fail("--link needs a path");
+      line.linkPath = *path;
+    } else if (name == "--device") {
+      const auto n = number(1, 31);
+      if (!n) return fail("--device needs a number 1..31");
+      o.device = static_cast<int>(*n);
+    } else if (name == "--modules") {
+      const auto text = value();
+      const auto types = text ? ModuleSet::ParseTypes(*text) : std::nullopt;
+      if (!types) return fail("--modules needs eight hexadecimal digits, one type code per slot");
+      if (ModuleSet(*types, 0).OutputModules() > ModuleSet::kMaxOutputModules) {
+        return fail("--modules: at most 5 output modules");
+      }
+      o.modules = *types;
+    } else if (name == "--display") {
+      const auto n = number(0, 4);
+      if (!n) return fail("--display needs a number 0..4");
+      o.display = static_cast<std::uint8_t>(*n);
+    } else if (name == "--fb") {
+      const auto n = number(60, 120);
+      if (!n || (*n != 60 && *n != 120)) return fail("--fb needs 60 or 120");
+      o.functionBlocks = static_cast<int>(*n);
+    } else if (name == "--silent") {
+      if (!flag(o.silent)) return fail("--silent takes no value");
+    } else if (name == "--busy-forever") {
+      if (!flag(o.busyForever)) return fail("--busy-forever takes no value");
+    } else if (name == "--verbose") {
+      if (!flag(line.verbose)) return fail("--verbose takes no value");
+    } else if (name == "--bad-crc") {
+      const auto n = number(1, 1000000);
+      if (!n) return fail("--bad-crc needs a number from 1");
+      o.badCrcEvery = static_cast<unsigned>(*n);
+    } else if (name == "--truncate") {
+      const auto n = number(1, 1000000);
+      if (!n) return fail("--truncate needs a number from 1");
+      o.truncateEvery = static_cast<unsigned>(*n);
+    } else if (name == "--busy-polls") {
+      const auto n = number(0, 1000000);
+      if (!n) return fail("--busy-polls needs a number from 0");
+      o.busyPolls = static_cast<unsigned>(*n);
+    } else if (name == "--pace") {
+      const auto n = number(1, 10000000);
+      if (!n) return fail("--pace needs a baud rate");
+      o.paceBaud = static_cast<unsigned>(*n);
+    } else if (name == "--exception") {
+      const auto text = value();
+      const auto colon = text ? text->find(':') : std::string::npos;
+      if (colon == std::string::npos) return fail("--exception needs PAGE:CODE");
+      const auto page = ParseNumber(std::string_view(*text).substr(0, colon), 0, 255);
+      const auto code = ParseNumber(std::string_view(*text).substr(colon + 1), 1, 255);
+      if (!page || !code) return fail("--exception needs PAGE:CODE with page 0..255 and code 1..255");
+      o.pageExceptions[static_cast<std::uint8_t>(*page)] = static_cast<std::uint8_t>(*code);
+    } else {
+      return fail("unknown option " + args[i]);
+    }
+  }
+  if (!line.help && line.linkPath.empty()) return fail("--link PATH is required");
+  return CommandLineResult{std::move(line), {}};
+}
+
+}  // namespace lur::sim

@@ -1,0 +1,32 @@
+#pragma once
+// The lursim command line:
+//   lursim --link PATH [--device N] [--modules XXXXXXXX] [--display D] [--fb 60|120]
+//          [--silent] [--bad-crc N] [--truncate N] [--busy-polls K] [--busy-forever]
+//          [--exception PAGE:CODE]... [--pace BAUD] [--verbose]
+// Every option with a value also takes the form --option=value.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/SimOptions.h"
+
+namespace lur::sim {
+
+struct CommandLine {
+  std::string linkPath;
+  SimOptions options;
+  bool verbose = false;  // log every request and answer to standard error
+  bool help = false;
+};
+
+struct CommandLineResult {
+  std::optional<CommandLine> line;  // set on success
+  std::string error;                // why the arguments were refused
+};
+
+// args without the program name.
+CommandLineResult ParseCommandLine(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+}  // namespace lur::sim

@@ -1,0 +1,305 @@
+#include "sim/SimController.h"
+
+#include <utility>
+
+#include "link/Crc16.h"
+#include "sim/PageCatalogue.h"
+
+namespace lur::sim {
+
+namespace {
+
+constexpr std::uint8_t kIllegalFunction = 1;
+constexpr std::uint8_t kIllegalAddress = 2;
+constexpr std::uint8_t kIllegalValue = 3;
+constexpr std::uint8_t kBusy = 6;
+
+constexpr int kClockFirstRegister = 1000;
+constexpr int kClockRegisterCount = 7;
+
+int BigEndian(std::span<const std::uint8_t> frame, std::size_t at) {
+  return (frame[at] << 8) | frame[at + 1];
+}
+
+}  // namespace
+
+SimController::SimController(const SimOptions& options, PageStore pages, ControllerClock::MsSource now,
+                             ClockTime clockStart)
+    : options_(options),
+      modules_(options.modules, options.display),
+      pages_(std::move(pages)),
+      analog_(modules_, pages_),
+      live_(modules_, pages_, analog_),
+      clock_(clockStart, std::move(now)),
+      address_(options.device) {}
+
+std::optional<SimController::Frame> SimController::Answer(std::span<const std::uint8_t> request) {
+  if (options_.silent) return std::nullopt;
+  std::optional<Frame> answer = Serve(request);
+  if (!answer) return std::nullopt;
+  AppendCrc16(answer->data(), answer->size() - 2);
+  return ApplyFaults(std::move(*answer));
+}
+
+std::optional<SimController::Frame> SimController::ApplyFaults(Frame answer) {
+  ++answers_;
+  if (options_.truncateEvery != 0 && answers_ % options_.truncateEvery == 0) {
+    answer.resize(answer.size() / 2);
+  } else if (options_.badCrcEvery != 0 && answers_ % options_.badCrcEvery == 0) {
+    answer.back() ^= 0x5A;
+  }
+  return answer;
+}
+
+// Frames are built with two bytes of room at the end; Answer fills in the CRC.
+SimController::Frame SimController::WithCount(std::uint8_t function,
+                                              std::span<const std::uint8_t> data) const {
+  Frame frame{static_cast<std::uint8_t>(address_), function, static_cast<std::uint8_t>(data.size())};
+  frame.insert(frame.end(), data.begin(), data.end());
+  frame.resize(frame.size() + 2);
+  return frame;
+}
+
+SimController::Frame SimController::Exception(std::uint8_t function, std::uint8_t code) const {
+  return {static_cast<std::uint8_t>(address_), static_cast<std::uint8_t>(function | 0x80), code, 0, 0};
+}
+
+SimController::Frame SimController::Echo(std::span<const std::uint8_t> request) {
+  return Frame(request.begin(), request.end());
+}
+
+std::optional<SimController::Frame> SimController::Serve(std::span<const std::uint8_t> request) {
+  if (request.size() < 4 || !CheckCrc16(request.data(), request.size())) return std::nullopt;
+  const std::uint8_t address = request[0];
+  const std::uint8_t function = request[1];
+  if (function == 0x46) {
+    // The clock is set by broadcast: every controller takes it, none answers.
+    if (address == 0 || address == address_) SetClock(request);
+    return std::nullopt;
+  }
+  if (address != address_) return std::nullopt;
+  switch (function) {
+    case 1:
+    case 2:
+      return ReadBits(request);
+    case 3:
+    case 4:
+      return ReadRegisters(request);
+    case 5:
+      return WriteCoil(request);
+    case 6:
+      return WriteRegister(request);
+    case 14:
+      return CompletionPoll(request);
+    case 15:
+      return WriteCoils(request);
+    case 16:
+      return WriteRegisters(request);
+    case 17:
+      return Identity();
+    case 0x44:
+      return ReadPage(request);
+    case 0x45:
+      return WritePage(request);
+    case 0x47:
+      return AnalogStates(request);
+    default:
+      return Exception(function, kIllegalFunction);
+  }
+}
+
+SimController::Frame SimController::Identity() const {
+  const auto record = modules_.IdentityRecord();
+  return WithCount(17, record);
+}
+
+bool SimController::FunctionBlockPageMissing(std::uint8_t page) const {
+  return IsFunctionBlockPage(page) && page >= kFirstFunctionBlockPage + options_.functionBlocks / 10;
+}
+
+SimController::Frame SimController::ReadPage(std::span<const std::uint8_t> request) {
+  if (request.size() != 5) return Exception(0x44, kIllegalValue);
+  const std::uint8_t page = request[2];
+  if (const auto it = options_.pageExceptions.find(page); it != options_.pageExceptions.end()) {
+    return Exception(0x44, it->second);
+  }
+  Frame data{page};
+  if (IsProbePage(page)) {
+    const auto codes = analog_.ConverterCodes(page - kFirstProbePage);
+    if (!codes) return Exception(0x44, kIllegalAddress);
+    data.insert(data.end(), codes->begin(), codes->end());
+    return WithCount(0x44, data);
+  }
+  // A controller made for 60 blocks refuses the pages of blocks 61..120.
+  if (FunctionBlockPageMissing(page)) return Exception(0x44, kIllegalValue);
+  const std::vector<std::uint8_t>* bytes = pages_.Find(page);
+  if (bytes == nullptr || !ConfigPageLength(page)) return Exception(0x44, kIllegalAddress);
+  data.insert(data.end(), bytes->begin(), bytes->end());
+  return WithCount(0x44, data);
+}
+
+SimController::Frame SimController::WritePage(std::span<const std::uint8_t> request) {
+  if (request.size() < 5) return Exception(0x45, kIllegalValue);
+  const std::uint8_t page = request[2];
+  const std::span<const std::uint8_t> bytes = request.subspan(3, request.size() - 5);
+  if (const auto it = options_.pageExceptions.find(page); it != options_.pageExceptions.end()) {
+    return Exception(0x45, it->second);
+  }
+  const std::optional<std::size_t> length = WritePageLength(page);
+  if (!length) return Exception(0x45, kIllegalAddress);
+  if (FunctionBlockPageMissing(page) || bytes.size() != *length) return Exception(0x45, kIllegalValue);
+  int newAddress = address_;
+  if (page == kDeviceNumberPage) {
+    if (bytes[0] > 30) return Exception(0x45, kIllegalValue);
+    newAddress = bytes[0] + 1;
+  } else {
+    pages_.Put(page, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+  }
+  const std::uint8_t echoedPage[] = {page};
+  Frame answer = WithCount(0x45, echoedPage);  // still from the old address
+  address_ = newAddress;
+  busyPollsLeft_ = options_.busyPolls;
+  return answer;
+}
+
+SimController::Frame SimController::CompletionPoll(std::span<const std::uint8_t> request) {
+  if (options_.busyForever) return Exception(14, kBusy);
+  if (busyPollsLeft_ > 0) {
+    --busyPollsLeft_;
+    return Exception(14, kBusy);
+  }
+  return Echo(request);
+}
+
+SimController::Frame SimController::ReadBits(std::span<const std::uint8_t> request) {
+  const std::uint8_t function = request[1];
+  if (request.size() != 8) return Exception(function, kIllegalValue);
+  const int start = BigEndian(request, 2);
+  const int count = BigEndian(request, 4);
+  if (count < 1 || count > 2000) return Exception(function, kIllegalValue);
+  const int size = function == 1 ? LiveData::kCoilCount : LiveData::kDiscreteInputCount;
+  if (start + count > size) return Exception(function, kIllegalAddress);
+  std::vector<std::uint8_t> data(static_cast<std::size_t>((count + 7) / 8), 0);
+  for (int i = 0; i < count; ++i) {
+    const bool on = function == 1 ? live_.Coil(start + i) : live_.DiscreteInput(start + i);
+    if (on) data[static_cast<std::size_t>(i / 8)] |= static_cast<std::uint8_t>(1 << (i % 8));
+  }
+  return WithCount(function, data);
+}
+
+std::uint16_t SimController::InputRegister(int address) const {
+  if (address < kClockFirstRegister || address >= kClockFirstRegister + kClockRegisterCount) {
+    return live_.InputRegister(address);
+  }
+  const ClockTime t = clock_.Now();
+  const int fields[kClockRegisterCount] = {t.second, t.minute, t.hour, t.day, t.month, t.year, t.weekday};
+  return static_cast<std::uint16_t>(fields[address - kClockFirstRegister]);
+}
+
+SimController::Frame SimController::ReadRegisters(std::span<const std::uint8_t> request) {
+  const std::uint8_t function = request[1];
+  if (request.size() != 8) return Exception(function, kIllegalValue);
+  const int start = BigEndian(request, 2);
+  const int count = BigEndian(request, 4);
+  if (count < 1 || count > 125) return Exception(function, kIllegalValue);
+  if (start + count > LiveData::kRegisterCount) return Exception(function, kIllegalAddress);
+  std::vector<std::uint8_t> data;
+  for (int i = 0; i < count; ++i) {
+    const std::uint16_t value = function == 3 ? live_.HoldingRegister(start + i) : InputRegister(start + i);
+    data.push_back(static_cast<std::uint8_t>(value >> 8));
+    data.push_back(static_cast<std::uint8_t>(value & 0xFF));
+  }
+  return WithCount(function, data);
+}
+
+SimController::Frame SimController::WriteCoil(std::span<const std::uint8_t> request) {
+  if (request.size() != 8) return Exception(5, kIllegalValue);
+  const int address = BigEndian(request, 2);
+  const int value = BigEndian(request, 4);
+  if (value != 0xFF00 && value != 0x0000) return Exception(5, kIllegalValue);
+  if (address >= LiveData::kCoilCount) return Exception(5, kIllegalAddress);
+  live_.SetCoil(address, value == 0xFF00);
+  return Echo(request);
+}
+
+SimController::Frame SimController::WriteRegister(std::span<const std::uint8_t> request) {
+  if (request.size() != 8) return Exception(6, kIllegalValue);
+  const int address = BigEndian(request, 2);
+  if (address >= LiveData::kRegisterCount) return Exception(6, kIllegalAddress);
+  live_.SetHoldingRegister(address, static_cast<std::uint16_t>(BigEndian(request, 4)));
+  return Echo(request);
+}
+
+SimController::Frame SimController::WriteCoils(std::span<const std::uint8_t> request) {
+  if (request.size() < 9) return Exception(15, kIllegalValue);
+  const int start = BigEndian(request, 2);
+  const int count = BigEndian(request, 4);
+  const std::size_t byteCount = request[6];
+  if (count < 1 || count > 1968 || byteCount != static_cast<std::size_t>((count + 7) / 8) ||
+      request.size() != 9 + byteCount) {
+    return Exception(15, kIllegalValue);
+  }
+  if (start + count > LiveData::kCoilCount) return Exception(15, kIllegalAddress);
+  for (int i = 0; i < count; ++i) {
+    live_.SetCoil(start + i, (request[7 + static_cast<std::size_t>(i / 8)] >> (i % 8)) & 1);
+  }
+  Frame answer(request.begin(), request.begin() + 6);
+  answer.resize(8);
+  return answer;
+}
+
+SimController::Frame SimController::WriteRegisters(std::span<const std::uint8_t> request) {
+  if (request.size() < 9) return Exception(16, kIllegalValue);
+  const int start = BigEndian(request, 2);
+  const int count = BigEndian(request, 4);
+  const std::size_t byteCount = request[6];
+  if (count < 1 || count > 123 || byteCount != static_cast<std::size_t>(2 * count) ||
+      request.size() != 9 + byteCount) {
+    return Exception(16, kIllegalValue);
+  }
+  if (start + count > LiveData::kRegisterCount) return Exception(16, kIllegalAddress);
+  for (int i = 0; i < count; ++i) {
+    live_.SetHoldingRegister(
+        start + i, static_cast<std::uint16_t>(BigEndian(request, 7 + 2 * static_cast<std::size_t>(i))));
+  }
+  Frame answer(request.begin(), request.begin() + 6);
+  answer.resize(8);
+  return answer;
+}
+
+SimController::Frame SimController::AnalogStates(std::span<const std::uint8_t> request) {
+  if (request.size() != 6) return Exception(0x47, kIllegalValue);
+  const int first = request[2];
+  const int count = request[3];
+  std::vector<std::uint8_t> data;
+  if (first >= AnalogChannels::kFirstColdJunction) {
+    const auto state = analog_.ColdJunction(first - AnalogChannels::kFirstColdJunction + 1);
+    if (!state) return Exception(0x47, kIllegalAddress);
+    if (count != 1) return Exception(0x47, kIllegalValue);
+    data.assign(state->begin(), state->end());
+    return WithCount(0x47, data);
+  }
+  // Eight bytes a channel: at most 31 channels fit the byte count.
+  if (count < 1 || count > 31) return Exception(0x47, kIllegalValue);
+  if (first + count > AnalogChannels::kSignalCount) return Exception(0x47, kIllegalAddress);
+  for (int i = 0; i < count; ++i) {
+    const auto state = analog_.State(first + i);
+    data.insert(data.end(), state.begin(), state.end());
+  }
+  return WithCount(0x47, data);
+}
+
+void SimController::SetClock(std::span<const std::uint8_t> request) {
+  if (request.size() != 11) return;
+  ClockTime t;
+  t.second = request[2];
+  t.minute = request[3];
+  t.hour = request[4];
+  t.day = request[5];
+  t.month = request[6];
+  t.year = request[7];
+  t.weekday = request[8];
+  clock_.Set(t);  // an impossible time is ignored, as the controller keeps running
+}
+
+}  // namespace lur::sim

@@ -1,0 +1,87 @@
+#pragma once
+// The simulated controller's protocol core: one request frame in, the answer
+// frame out (or none). No port, no threads: the pty server and the tests drive
+// it alike.
+//
+// Answers:
+// - 17 identity: count 15 and the identity record of the module set.
+// - 0x44 page read: count = 1 + page length, the page number, the page bytes.
+// - 0x45 page write: address, 0x45, count 1, the page number, CRC; the page is
+//   stored at once. A write of page 99 (one byte, the new device index) makes
+//   the controller answer the new address from the next request on, so the
+//   completion poll already goes to the new number.
+// - 14 completion poll: an echo of the request, or exception 6 while busy.
+// - 1, 2, 3, 4, 5, 6, 15, 16: standard Modbus on the live maps, exception 2
+//   for addresses outside them, 3 for bad quantities or values.
+// - 0x46 clock broadcast (address 0): sets the clock, never answered.
+// - 0x47 analog states: 8 bytes a channel.
+// - anything else: exception 1. A frame with a bad CRC or for another address
+//   gets no answer.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "sim/AnalogChannels.h"
+#include "sim/ControllerClock.h"
+#include "sim/LiveData.h"
+#include "sim/ModuleSet.h"
+#include "sim/PageStore.h"
+#include "sim/SimOptions.h"
+
+namespace lur::sim {
+
+class SimController {
+ public:
+  using Frame = std::vector<std::uint8_t>;
+
+  SimController(const SimOptions& options, PageStore pages,
+                ControllerClock::MsSource now = SteadyMilliseconds, ClockTime clockStart = HostLocalTime());
+  SimController(const SimController&) = delete;
+  SimController& operator=(const SimController&) = delete;
+
+  std::optional<Frame> Answer(std::span<const std::uint8_t> request);
+
+  int DeviceNumber() const { return address_; }
+  const ModuleSet& Modules() const { return modules_; }
+  const PageStore& Pages() const { return pages_; }
+  const LiveData& Live() const { return live_; }
+  ClockTime ClockNow() const { return clock_.Now(); }
+
+ private:
+  // The answer before the fault options touch it.
+  std::optional<Frame> Serve(std::span<const std::uint8_t> request);
+  std::optional<Frame> ApplyFaults(Frame answer);
+
+  Frame WithCount(std::uint8_t function, std::span<const std::uint8_t> data) const;
+  Frame Exception(std::uint8_t function, std::uint8_t code) const;
+  static Frame Echo(std::span<const std::uint8_t> request);
+
+  Frame Identity() const;
+  Frame ReadPage(std::span<const std::uint8_t> request);
+  Frame WritePage(std::span<const std::uint8_t> request);
+  Frame CompletionPoll(std::span<const std::uint8_t> request);
+  Frame ReadBits(std::span<const std::uint8_t> request);
+  Frame ReadRegisters(std::span<const std::uint8_t> request);
+  Frame WriteCoil(std::span<const std::uint8_t> request);
+  Frame WriteRegister(std::span<const std::uint8_t> request);
+  Frame WriteCoils(std::span<const std::uint8_t> request);
+  Frame WriteRegisters(std::span<const std::uint8_t> request);
+  Frame AnalogStates(std::span<const std::uint8_t> request);
+  void SetClock(std::span<const std::uint8_t> request);
+
+  std::uint16_t InputRegister(int address) const;
+  bool FunctionBlockPageMissing(std::uint8_t page) const;
+
+  SimOptions options_;
+  ModuleSet modules_;
+  PageStore pages_;
+  AnalogChannels analog_;
+  LiveData live_;
+  ControllerClock clock_;
+  int address_;
+  unsigned busyPollsLeft_ = 0;
+  unsigned answers_ = 0;
+};
+
+}  // namespace lur::sim

@@ -1,0 +1,28 @@
+#pragma once
+// How a simulated controller is made up and how it misbehaves.
+#include <array>
+#include <cstdint>
+#include <map>
+
+namespace lur::sim {
+
+struct SimOptions {
+  int device = 1;  // device number 1..31: the address it answers
+  // Module type codes of slots 0..7: a ТОРИ discrete input module, a ЮНАК
+  // analog input module and an МР-73 relay module.
+  std::array<std::uint8_t, 8> modules{1, 7, 3, 0, 0, 0, 0, 0};
+  std::uint8_t display = 1;  // 0..4
+  int functionBlocks = 120;  // 120, or 60: pages 26 and above answer exception 3
+
+  // Faults.
+  bool silent = false;         // answers nothing
+  unsigned badCrcEvery = 0;    // every Nth answer carries a corrupt CRC (0: never)
+  unsigned truncateEvery = 0;  // every Nth answer is cut short (0: never)
+  unsigned busyPolls = 0;      // completion polls answered "busy" after each page write
+  bool busyForever = false;    // the completion poll always answers "busy"
+  std::map<std::uint8_t, std::uint8_t> pageExceptions;  // page -> exception code for its reads and writes
+
+  unsigned paceBaud = 0;  // delay each answer by the wire time at this rate (0: answer at once)
+};
+
+}  // namespace lur::sim
