@@ -151,7 +151,9 @@ int TComPortClass::RunAttempts(std::uint8_t function, std::span<std::uint8_t> an
       AnswerCount = answer[2];
       AnswerLength = AnswerCount + 5;
       if (function == 5 || function == 14) AnswerLength = FrameLength;
-      if (function == 15 || function == 16) AnswerLength = 8;
+      // A standard write answers with 8 bytes: 15 and 16 by the table, and 6,
+      // whose echo would otherwise be sized by its address byte.
+      if (function == 6 || function == 15 || function == 16) AnswerLength = 8;
 
       if (answer[1] == (function | 0x80)) {
         if (answer[2] == 0) {

@@ -5,6 +5,10 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 
+#ifdef Q_OS_UNIX
+#include <termios.h>
+#endif
+
 namespace lur {
 namespace {
 
@@ -60,7 +64,10 @@ bool TQtSerialPort::IsOpen() const { return port_.isOpen(); }
 void TQtSerialPort::ClearBuffers() {
   if (!port_.isOpen()) throw TPortError("port closed");
   port_.readAll();  // what Qt has already taken in
-  if (!port_.clear(QSerialPort::AllDirections) && port_.error() == QSerialPort::ResourceError) {
+  // Only the input: the previous request has been drained to the line by
+  // Write, and flushing the output could still cut the tail of a broadcast
+  // (on a pseudo-terminal it discards what the other side has not read yet).
+  if (!port_.clear(QSerialPort::Input) && port_.error() == QSerialPort::ResourceError) {
     throw TPortError(port_.errorString().toStdString());
   }
   port_.clearError();
@@ -77,6 +84,11 @@ void TQtSerialPort::Write(const std::uint8_t* data, std::size_t count) {
     port_.clearError();
     waiter_.Service();
   }
+#ifdef Q_OS_UNIX
+  // Wait until the bytes have left the computer, so the pause before the
+  // next request starts after this one really went out.
+  if (port_.handle() >= 0) ::tcdrain(port_.handle());
+#endif
 }
 
 int TQtSerialPort::PortErrorCode() const {

@@ -100,6 +100,10 @@ TEST_F(Transaction, EchoAndFixedAnswerLengths) {
   Reply(WithCrc({0x01, 0x10, 0x00, 0x64, 0x00, 0x01}));
   EXPECT_EQ(Send(16, {0x00, 0x64, 0x00, 0x01, 0x02, 0x12, 0x34}), 0);
   EXPECT_EQ(link.AnswerLength, 8);
+  // Function 6: the standard 8-byte echo, not sized by its address byte.
+  Reply(WithCrc({0x01, 0x06, 0x00, 0x02, 0x12, 0x34}));
+  EXPECT_EQ(Send(6, {0x00, 0x02, 0x12, 0x34}), 0);
+  EXPECT_EQ(link.AnswerLength, 8);
 }
 
 TEST_F(Transaction, ExceptionAnswerReturnsItsCodeAtOnce) {
