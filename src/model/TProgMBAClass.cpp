@@ -1,0 +1,426 @@
+#include "model/TProgMBAClass.h"
+
+#include <algorithm>
+
+#include "model/Bytes.h"
+#include "model/Cp1251.h"
+#include "model/DecimalText.h"
+#include "model/Real24.h"
+#include "model/ScaleText.h"
+
+namespace lur {
+
+namespace {
+
+// Offsets inside a 28-byte channel record.
+constexpr std::size_t kUnitByte = 0;
+constexpr std::size_t kInputByte = 1;
+constexpr std::size_t kFirstReal = 2;  // MinSk, MaxSk, UstLL, UstL, UstH, UstHH, 3 bytes each
+constexpr std::size_t kPoz = 20;
+
+// Offsets inside the converter codes page.
+constexpr std::size_t kCodeBegin = 1;  // + 4r
+constexpr std::size_t kCodeEnd = 3;    // + 4r
+constexpr std::size_t kCodeNow = 29;   // + 2r
+
+constexpr std::uint8_t kReadPage = 0x44;
+
+constexpr std::size_t RealOffset(TProgMBAClass::ChannelReal which) {
+  return kFirstReal + 3 * static_cast<std::size_t>(which);
+}
+
+using Range = TProgMBAClass::ScaleRange;
+
+// Measuring ranges by sensor type (type-8 modules).
+constexpr Range kThermocoupleLEJ[] = {{-120, 30}, {-50, 100}, {-50, 150}, {-50, 200}, {0, 100},
+                                      {0, 150},   {0, 200},   {0, 300},   {0, 400},   {0, 600},
+                                      {0, 800},   {50, 200},  {150, 400}};
+constexpr Range kThermocoupleK[] = {{-50, 200}, {0, 200},  {0, 300},   {0, 400},   {0, 600},   {0, 800},
+                                    {0, 900},   {0, 1100}, {200, 600}, {200, 800}, {400, 900}, {600, 1100}};
+constexpr Range kThermocoupleT[] = {{-120, 30}, {-50, 100}, {0, 100}, {0, 150}, {0, 200}, {0, 300}};
+constexpr Range kThermocoupleSR[] = {{0, 1300}, {500, 1300}};
+constexpr Range kThermocoupleA[] = {{100, 1800}, {1000, 1800}};
+constexpr Range kReserved[] = {{0, 0}, {0, 0}};
+constexpr Range kResistancePt[] = {
+    {-200, -150}, {-200, -100}, {-200, -70}, {-200, 0},  {-200, 40},  {-200, 50}, {-200, 70}, {-200, 100},
+    {-200, 150},  {-150, 0},    {-120, 30},  {-100, 50}, {-100, 200}, {-90, 50},  {-70, 180}, {-50, 0},
+    {-50, 50},    {-50, 100},   {-50, 150},  {-50, 200}, {-50, 250},  {-50, 400}, {-50, 500}, {-30, 50},
+    {-100, 500},  {-30, 20},    {-25, 25},   {-20, 50},  {-20, 30},   {0, 50},    {0, 100},   {0, 150},
+    {0, 200},     {0, 300},     {0, 400},    {0, 500},   {100, 500},  {50, 200},  {100, 200}, {100, 300},
+    {200, 300},   {200, 500},   {-200, 500}, {-50, 120}, {-10, 100},  {0, 120}};
+constexpr Range kResistanceNi[] = {{-50, 0}, {-50, 50}, {-50, 100}, {-50, 150}, {-50, 180}, {-25, 25},
+                                   {0, 50},  {0, 100},  {0, 150},   {0, 180},   {50, 100}};
+
+// The controller's default units of measure ("кг/cм2" carries a Latin c).
+constexpr std::string_view kDefaultUnits[TProgMBAClass::kUnitCount] = {
+    "град.С", "%",    "МПа",   "КПа",  "кг/cм2", "атм", "об/мин", "1/с",
+    "мм/с2",  "м3/ч", "нм3/ч", "кг/ч", "т/ч",    "м",   "резерв", "резерв"};
+
+const TProgMBAClass::Block kNoBlock{};
+
+// Copies up to `size` bytes of text, stopping at its end or at a zero byte,
+// and blanks the rest.
+void PutPaddedText(std::uint8_t* to, std::size_t size, std::string_view text) {
+  std::size_t i = 0;
+  for (; i < size && i < text.size() && text[i] != '\0'; ++i) to[i] = static_cast<std::uint8_t>(text[i]);
+  std::fill(to + i, to + size, ' ');
+}
+
+}  // namespace
+
+TProgMBAClass::TProgMBAClass() { ResetModuleState(); }
+
+// ---- module blocks ------------------------------------------------------------------
+
+bool TProgMBAClass::LoadBlockFromAnswer(std::span<const std::uint8_t> answer, int page) {
+  if (page < 1 || page > kModuleCount) return false;
+  if (answer.size() < 2 || answer[1] != kReadPage) return false;
+  const auto bytes = PageFromAnswer(answer, static_cast<std::uint8_t>(page), kBlockSize - 1);
+  if (!bytes) return false;
+  Block& block = blocks_[static_cast<std::size_t>(page - 1)];
+  block[0] = static_cast<std::uint8_t>(page);
+  std::copy(bytes->begin(), bytes->end(), block.begin() + 1);
+  return true;
+}
+
+bool TProgMBAClass::LoadBlock(std::span<const std::uint8_t> bytes, int a) {
+  if (!ValidModule(a) || bytes.size() < kBlockSize) return false;
+  std::copy_n(bytes.begin(), kBlockSize, blocks_[static_cast<std::size_t>(a)].begin());
+  return true;
+}
+
+bool TProgMBAClass::LoadBlockFromFile(std::span<const std::uint8_t> bytes, int a) {
+  if (!LoadBlock(bytes, a)) return false;
+  std::uint8_t& page = blocks_[static_cast<std::size_t>(a)][0];
+  SetNewVersion(a, (page & kNewVersionBit) != 0);
+  page = static_cast<std::uint8_t>(page & ~kNewVersionBit);
+  return true;
+}
+
+TProgMBAClass::Block TProgMBAClass::GetBlockForFile(int a) const {
+  Block data = GetBlockPageData(a);
+  if (GetNewVersion(a)) data[0] |= kNewVersionBit;
+  return data;
+}
+
+TProgMBAClass::Block TProgMBAClass::GetBlockPageData(int a) const {
+  Block data = GetBlock(a);
+  data[0] = static_cast<std::uint8_t>(a + 1);
+  return data;
+}
+
+std::uint8_t TProgMBAClass::GetBlockByte(int a, int k) const {
+  if (!ValidModule(a) || k < 0 || k >= static_cast<int>(kBlockSize)) return 0;
+  return blocks_[static_cast<std::size_t>(a)][static_cast<std::size_t>(k)];
+}
+
+void TProgMBAClass::SetBlockByte(int a, int k, std::uint8_t value) {
+  if (!ValidModule(a) || k < 0 || k >= static_cast<int>(kBlockSize)) return;
+  blocks_[static_cast<std::size_t>(a)][static_cast<std::size_t>(k)] = value;
+}
+
+const TProgMBAClass::Block& TProgMBAClass::GetBlock(int a) const {
+  return ValidModule(a) ? blocks_[static_cast<std::size_t>(a)] : kNoBlock;
+}
+
+void TProgMBAClass::SetBlock(int a, const Block& block) {
+  if (ValidModule(a)) blocks_[static_cast<std::size_t>(a)] = block;
+}
+
+// ---- units of measure --------------------------------------------------------------------
+
+bool TProgMBAClass::LoadUnitsFromAnswer(std::span<const std::uint8_t> answer) {
+  if (answer.size() < 2 || answer[1] != kReadPage) return false;
+  const auto bytes = PageFromAnswer(answer, kUnitsPage, kUnitsSize);
+  if (!bytes) return false;
+  std::copy(bytes->begin(), bytes->end(), units_.begin());
+  return true;
+}
+
+bool TProgMBAClass::LoadUnits(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < kUnitsSize) return false;
+  std::copy_n(bytes.begin(), kUnitsSize, units_.begin());
+  return true;
+}
+
+std::uint8_t TProgMBAClass::GetUnitsByte(int k) const {
+  return k >= 0 && k < static_cast<int>(kUnitsSize) ? units_[static_cast<std::size_t>(k)] : 0;
+}
+
+void TProgMBAClass::SetUnitsByte(int k, std::uint8_t value) {
+  if (k >= 0 && k < static_cast<int>(kUnitsSize)) units_[static_cast<std::size_t>(k)] = value;
+}
+
+std::array<std::uint8_t, 1 + TProgMBAClass::kUnitsSize> TProgMBAClass::GetUnitsPageData() const {
+  std::array<std::uint8_t, 1 + kUnitsSize> data{};
+  data[0] = kUnitsPage;
+  std::copy(units_.begin(), units_.end(), data.begin() + 1);
+  return data;
+}
+
+std::string TProgMBAClass::GetUnitText(int i) const {
+  if (i < 0 || i >= kUnitCount) return {};
+  std::string text;
+  for (std::size_t k = 0; k < kUnitSize; ++k) {
+    const std::uint8_t byte = units_[kUnitSize * static_cast<std::size_t>(i) + k];
+    if (byte == ' ' || byte == 0) break;  // a blank ends the text
+    text += static_cast<char>(byte);
+  }
+  return text;
+}
+
+void TProgMBAClass::SetUnitText(std::string_view text, int i) {
+  if (i < 0 || i >= kUnitCount) return;
+  PutPaddedText(&units_[kUnitSize * static_cast<std::size_t>(i)], kUnitSize, text);
+}
+
+void TProgMBAClass::SetUnitFromList(std::span<const std::string> list, int i) {
+  if (i >= 0 && static_cast<std::size_t>(i) < list.size()) SetUnitText(list[static_cast<std::size_t>(i)], i);
+}
+
+void TProgMBAClass::FillUnitList(std::vector<std::string>& list) const {
+  list.clear();
+  for (int i = 0; i < kUnitCount; ++i) list.push_back(GetUnitText(i));
+}
+
+void TProgMBAClass::SetDefaultUnits() {
+  for (int i = 0; i < kUnitCount; ++i) SetUnitText(Utf8ToCp1251(kDefaultUnits[i]), i);
+}
+
+// ---- channel fields ------------------------------------------------------------------------
+
+std::uint8_t* TProgMBAClass::Channel(int a, int c) {
+  return &blocks_[static_cast<std::size_t>(a)][1 + kChannelSize * static_cast<std::size_t>(c)];
+}
+
+const std::uint8_t* TProgMBAClass::Channel(int a, int c) const {
+  return &blocks_[static_cast<std::size_t>(a)][1 + kChannelSize * static_cast<std::size_t>(c)];
+}
+
+void TProgMBAClass::SetChannelBits(int a, int c, std::size_t byte, std::uint8_t mask, int shift, int value) {
+  if (!ValidChannel(a, c)) return;
+  std::uint8_t& target = Channel(a, c)[byte];
+  target = static_cast<std::uint8_t>((target & ~mask) | ((value << shift) & mask));
+}
+
+int TProgMBAClass::GetUnit(int a, int c) const {
+  return ValidChannel(a, c) ? Channel(a, c)[kUnitByte] >> 4 : 0;
+}
+void TProgMBAClass::SetUnit(int a, int c, int unit) { SetChannelBits(a, c, kUnitByte, 0xF0, 4, unit); }
+int TProgMBAClass::GetScaleType(int a, int c) const {
+  return ValidChannel(a, c) ? Channel(a, c)[kUnitByte] & 0x0F : 0;
+}
+void TProgMBAClass::SetScaleType(int a, int c, int type) { SetChannelBits(a, c, kUnitByte, 0x0F, 0, type); }
+int TProgMBAClass::GetDeadZone(int a, int c) const {
+  return ValidChannel(a, c) ? (Channel(a, c)[kInputByte] >> 4) & 3 : 0;
+}
+void TProgMBAClass::SetDeadZone(int a, int c, int zone) { SetChannelBits(a, c, kInputByte, 0x30, 4, zone); }
+int TProgMBAClass::GetInputType(int a, int c) const {
+  return ValidChannel(a, c) ? Channel(a, c)[kInputByte] & 0x07 : 0;
+}
+void TProgMBAClass::SetInputType(int a, int c, int type) { SetChannelBits(a, c, kInputByte, 0x07, 0, type); }
+int TProgMBAClass::GetRangeIndex(int a, int c) const {
+  return ValidChannel(a, c) ? Channel(a, c)[kInputByte] & 0x3F : 0;
+}
+void TProgMBAClass::SetRangeIndex(int a, int c, int index) {
+  SetChannelBits(a, c, kInputByte, 0x3F, 0, index);
+}
+
+float TProgMBAClass::GetReal(int a, int c, ChannelReal which) const {
+  return ValidChannel(a, c) ? GetReal24(Channel(a, c) + RealOffset(which)) : 0.0f;
+}
+
+void TProgMBAClass::SetReal(int a, int c, ChannelReal which, float value) {
+  if (ValidChannel(a, c)) PutReal24(Channel(a, c) + RealOffset(which), value);
+}
+
+std::string TProgMBAClass::GetRealText(int a, int c, ChannelReal which) const {
+  return ValidChannel(a, c) ? ScaleValueText(GetReal(a, c, which)) : std::string{};
+}
+
+bool TProgMBAClass::SetRealText(std::string_view text, int a, int c, ChannelReal which) {
+  if (!ValidChannel(a, c)) return false;
+  const auto value = ParseReal24Text(text);
+  if (!value) return false;
+  std::copy(value->begin(), value->end(), Channel(a, c) + RealOffset(which));
+  return true;
+}
+
+std::string TProgMBAClass::GetPozText(int a, int c) const {
+  if (!ValidChannel(a, c)) return {};
+  const std::uint8_t* poz = Channel(a, c) + kPoz;
+  return std::string(poz, poz + kPozSize);
+}
+
+void TProgMBAClass::SetPozText(std::string_view text, int a, int c) {
+  if (ValidChannel(a, c)) PutPaddedText(Channel(a, c) + kPoz, kPozSize, text);
+}
+
+// ---- measuring ranges ------------------------------------------------------------------------
+
+std::span<const TProgMBAClass::ScaleRange> TProgMBAClass::RangeTable(int sensor, bool newVersion) {
+  switch (sensor) {
+    case 0:
+    case 1:
+    case 3:
+      return kThermocoupleLEJ;
+    case 2:
+      return kThermocoupleK;
+    case 4:
+      return kThermocoupleT;
+    case 5:
+    case 6:
+      return kThermocoupleSR;
+    case 7:
+      return newVersion ? std::span<const ScaleRange>(kReserved) : kThermocoupleA;
+    case 8:
+      return newVersion ? std::span<const ScaleRange>(kResistancePt) : kThermocoupleA;
+    case 9:
+      return newVersion ? std::span<const ScaleRange>() : kThermocoupleA;
+    case 10:
+    case 11:
+    case 12:
+      return kResistancePt;
+    case 13:
+      return kResistanceNi;
+    default:  // 14, 15: typed limits; anything else is no sensor
+      return {};
+  }
+}
+
+bool TProgMBAClass::HasTypedLimits(int sensor, bool newVersion) {
+  return sensor == 14 || sensor == 15 || (sensor == 9 && newVersion);
+}
+
+std::optional<TProgMBAClass::ScaleRange> TProgMBAClass::GetRange(int sensor, int a, int index) const {
+  const auto ranges = GetRanges(sensor, a);
+  if (index < 0 || static_cast<std::size_t>(index) >= ranges.size()) return std::nullopt;
+  return ranges[static_cast<std::size_t>(index)];
+}
+
+std::vector<int> TProgMBAClass::GetRangeMinima(int sensor, int a) const {
+  std::vector<int> minima;
+  for (const ScaleRange& range : GetRanges(sensor, a)) {
+    if (std::find(minima.begin(), minima.end(), range.min) == minima.end()) minima.push_back(range.min);
+  }
+  return minima;
+}
+
+std::vector<int> TProgMBAClass::GetRangeMaxima(int sensor, int a, int min) const {
+  std::vector<int> maxima;
+  for (const ScaleRange& range : GetRanges(sensor, a)) {
+    if (range.min == min) maxima.push_back(range.max);
+  }
+  return maxima;
+}
+
+std::optional<int> TProgMBAClass::FindRangeIndex(int sensor, int a, int min, int max) const {
+  const auto ranges = GetRanges(sensor, a);
+  const auto it = std::find(ranges.begin(), ranges.end(), ScaleRange{min, max});
+  if (it == ranges.end()) return std::nullopt;
+  return static_cast<int>(it - ranges.begin());
+}
+
+// ---- per-module bookkeeping ------------------------------------------------------------------
+
+int TProgMBAClass::GetBlockSaved(int slot) const {
+  return ValidSlot(slot) ? blockSaved_[static_cast<std::size_t>(slot - 1)] : 0;
+}
+void TProgMBAClass::SetBlockSaved(int slot, int saved) {
+  if (ValidSlot(slot)) blockSaved_[static_cast<std::size_t>(slot - 1)] = saved;
+}
+int TProgMBAClass::GetBlockError(int slot) const {
+  return ValidSlot(slot) ? blockError_[static_cast<std::size_t>(slot - 1)] : 0;
+}
+void TProgMBAClass::SetBlockError(int slot, int error) {
+  if (ValidSlot(slot)) blockError_[static_cast<std::size_t>(slot - 1)] = error;
+}
+int TProgMBAClass::GetNewVersion(int a) const {
+  return ValidModule(a) ? newVersion_[static_cast<std::size_t>(a)] : 0;
+}
+void TProgMBAClass::SetNewVersion(int a, int flag) {
+  if (ValidModule(a)) newVersion_[static_cast<std::size_t>(a)] = flag ? 1 : 0;
+}
+
+void TProgMBAClass::ResetModuleState() {
+  blockSaved_.fill(1);
+  blockError_.fill(0);
+}
+
+// ---- calibration -------------------------------------------------------------------------------
+
+bool TProgMBAClass::PutCodesFromAnswer(int a, std::span<const std::uint8_t> answer) {
+  if (!ValidModule(a) || answer.size() < 2 || answer[1] != kReadPage) return false;
+  const auto page = static_cast<std::uint8_t>(kFirstCodesPage + a);
+  const auto bytes = PageFromAnswer(answer, page, kCodesSize - 1);
+  if (!bytes) return false;
+  Codes& codes = codes_[static_cast<std::size_t>(a)];
+  codes[0] = page;
+  std::copy(bytes->begin(), bytes->end(), codes.begin() + 1);
+  return true;
+}
+
+int TProgMBAClass::GetCode(int a, int r, std::size_t offset) const {
+  if (!ValidModule(a) || r < 0 || r >= kCalibrRows) return 0;
+  return GetS16(&codes_[static_cast<std::size_t>(a)][offset]);
+}
+
+int TProgMBAClass::GetCodeBegin(int a, int r) const {
+  return GetCode(a, r, kCodeBegin + 4 * static_cast<std::size_t>(r));
+}
+int TProgMBAClass::GetCodeEnd(int a, int r) const {
+  return GetCode(a, r, kCodeEnd + 4 * static_cast<std::size_t>(r));
+}
+int TProgMBAClass::GetCodeNow(int a, int r) const {
+  return GetCode(a, r, kCodeNow + 2 * static_cast<std::size_t>(r));
+}
+
+bool TProgMBAClass::PutCalibrStatesFromAnswer(int first, int count, std::span<const std::uint8_t> answer) {
+  return TakeAnalogStates(answer, first, count, calibrStates_);
+}
+
+std::string TProgMBAClass::GetCalibrText(int r) const {
+  return r >= 0 && r < kCalibrRows ? AnalogStateText(calibrStates_[static_cast<std::size_t>(r)])
+                                   : std::string{};
+}
+
+int TProgMBAClass::GetCalibrStatus(int r) const {
+  return r >= 0 && r < kCalibrRows ? AnalogStateStatus(calibrStates_[static_cast<std::size_t>(r)]) : 0;
+}
+
+// ---- fuzz entry ------------------------------------------------------------------------------------
+
+int TProgMBAClass::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
+  TProgMBAClass mba;
+  int taken = 0;
+  // Parameters a caller would hold come from the bytes themselves too.
+  const int pick = bytes.size() > 3 ? bytes[3] : 0;
+  const int a = pick % kModuleCount;
+  if (mba.LoadBlockFromAnswer(bytes, pick)) ++taken;
+  if (mba.LoadBlockFromFile(bytes, a)) ++taken;
+  if (mba.LoadBlock(bytes.size() > kBlockSize ? bytes.subspan(kBlockSize) : bytes, (a + 1) % kModuleCount))
+    ++taken;
+  if (mba.LoadUnitsFromAnswer(bytes)) ++taken;
+  if (mba.LoadUnits(bytes)) ++taken;
+  if (mba.PutCodesFromAnswer(pick - kFirstCodesPage, bytes)) ++taken;
+  if (bytes.size() > 2 && mba.PutCalibrStatesFromAnswer(pick % kCalibrRows, bytes[2] / 8, bytes)) ++taken;
+
+  // What the analog editor, the calibration window and the file writer read.
+  for (int m = 0; m < kModuleCount; ++m) {
+    for (int c = 0; c < kChannelsPerModule; ++c) {
+      const int sensor = mba.GetScaleType(m, c);
+      mba.GetRange(sensor, m, mba.GetRangeIndex(m, c));
+      mba.GetRangeMinima(sensor, m);
+      mba.GetMinSkText(m, c);
+      mba.GetUstHHText(m, c);
+      mba.GetPozText(m, c);
+    }
+    mba.GetBlockForFile(m);
+    for (int r = 0; r < kCalibrRows; ++r) mba.GetCodeNow(m, r);
+  }
+  std::vector<std::string> units;
+  mba.FillUnitList(units);
+  return taken;
+}
+
+}  // namespace lur
