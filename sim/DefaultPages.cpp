@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "sim/NetworkSignals.h"
 #include "sim/PageCatalogue.h"
 #include "sim/SimReal24.h"
 #include "sim/SimText.h"
@@ -109,7 +110,7 @@ void AddRelayPage(const ModuleSet& modules, PageStore& store) {
 // the controller's own signals where the signal lists leave room.
 void AddExchangePage(const ModuleSet& modules, PageStore& store) {
   Page page = EmptyPage(kExchangePage);
-  int discrete = modules.ProcessedDiscrete();
+  int discrete = modules.LocalSignals();
   int analog = modules.AnalogInputs();
   int block = 0;
   auto put = [&](std::uint8_t function, std::uint8_t outputs, std::uint8_t slave, unsigned start,
@@ -146,7 +147,7 @@ void AddFunction15Page(const ModuleSet& modules, PageStore& store) {
   PutU16(page.data() + 5, 4);
   // The first four signals of the base, or the outputs of blocks 1..4 when the
   // base is empty (193 is the output of block 1).
-  const bool haveSignals = modules.ProcessedDiscrete() >= 4;
+  const bool haveSignals = modules.LocalSignals() >= 4;
   for (int k = 0; k < 4; ++k)
     page[static_cast<std::size_t>(8 + k)] = static_cast<std::uint8_t>((haveSignals ? 1 : 193) + k);
   store.Put(kFunction15Page, std::move(page));
@@ -160,7 +161,7 @@ void AddDiscretePages(const ModuleSet& modules, PageStore& store) {
   for (int n = 0; n < 192; ++n) records[static_cast<std::size_t>(8 * n)] = 0x20;
   const int cells = modules.DisplayCells();
   const int alarmed = cells == 16 ? 16 : (cells > 12 ? 24 : 12);
-  const int processed = modules.ProcessedDiscrete();
+  const int processed = modules.LocalSignals() + CountNetworkSignals(store).discreteEntries;
   const int archived = processed == 16 ? 16 : (processed > 12 ? 24 : 12);
   for (int n = 0; n < alarmed; ++n)
     records[static_cast<std::size_t>(8 * n)] |= static_cast<std::uint8_t>(0x80 | (n + 1));
@@ -185,7 +186,7 @@ void AddDiscretePages(const ModuleSet& modules, PageStore& store) {
 void AddFunctionBlockPages(const ModuleSet& modules, int functionBlocks, PageStore& store) {
   std::vector<std::uint8_t> records(kMaxFunctionBlocks * 16, 0);
   auto record = [&](int i) { return records.data() + 16 * i; };
-  const bool haveSignals = modules.ProcessedDiscrete() >= 3;
+  const bool haveSignals = modules.LocalSignals() >= 3;
   if (haveSignals) {
     std::uint8_t* andBlock = record(0);
     andBlock[0] = 1;

@@ -23,7 +23,7 @@ LiveData::LiveData(const ModuleSet& modules, const PageStore& pages, const Analo
     inputs_[first + 3] = violation == 6;
   }
   // The network inputs after them alternate.
-  for (int n = modules.ProcessedDiscrete(); n < kDiscreteInputCount; n += 2)
+  for (int n = modules.LocalSignals(); n < kDiscreteInputCount; n += 2)
     inputs_[static_cast<std::size_t>(n)] = true;
   // The first output of each output module is on.
   for (int m = 0; m < modules.OutputModules() && m < ModuleSet::kMaxOutputModules; ++m) {

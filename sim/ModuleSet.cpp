@@ -1,5 +1,7 @@
 #include "sim/ModuleSet.h"
 
+#include <algorithm>
+
 namespace lur::sim {
 
 ModuleSet::ModuleSet(std::array<std::uint8_t, kSlotCount> types, std::uint8_t displayType)
@@ -57,15 +59,15 @@ std::optional<std::uint8_t> ModuleSet::AnalogModuleType(int index) const {
   return std::nullopt;
 }
 
-std::array<std::uint8_t, 15> ModuleSet::IdentityRecord() const {
+std::array<std::uint8_t, 15> ModuleSet::IdentityRecord(const NetworkSignals& network) const {
   std::array<std::uint8_t, 15> record{};
   record[0] = static_cast<std::uint8_t>(discreteModules_ + analogModules_ + outputModules_);
   for (int slot = 0; slot < kSlotCount; ++slot)
     record[1 + static_cast<std::size_t>(slot)] = types_[static_cast<std::size_t>(slot)];
   // Bytes 9 and 10 carry nothing this controller needs to report.
   record[11] = static_cast<std::uint8_t>(Outputs());
-  record[12] = static_cast<std::uint8_t>(ProcessedDiscrete());
-  record[13] = static_cast<std::uint8_t>(ProcessedAnalog());
+  record[12] = static_cast<std::uint8_t>(std::min(LocalSignals() + network.discreteEntries, 192));
+  record[13] = static_cast<std::uint8_t>(std::min(AnalogInputs() + network.analogValues, 48));
   record[14] = displayType_;
   return record;
 }

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "sim/NetworkSignals.h"
+
 namespace lur::sim {
 
 class ModuleSet {
@@ -42,10 +44,10 @@ class ModuleSet {
   int DiscreteInputs() const { return 12 * discreteModules_; }
   int AnalogInputs() const { return 6 * analogModules_; }
   int Outputs() const { return 8 * outputModules_; }
-  // The signal base processed by the controller: its discrete inputs and the
-  // four limit signals of every analog input; network inputs come after them.
-  int ProcessedDiscrete() const { return DiscreteInputs() + 4 * AnalogInputs(); }
-  int ProcessedAnalog() const { return AnalogInputs(); }
+  // The controller's own entries of the discrete signal base: its discrete
+  // inputs and the four limit signals of every analog input. Network inputs
+  // come after them.
+  int LocalSignals() const { return DiscreteInputs() + 4 * AnalogInputs(); }
   // Light-board cells of the display type (12 for an unknown type).
   int DisplayCells() const;
 
@@ -53,7 +55,9 @@ class ModuleSet {
   // nullopt when there is no such module.
   std::optional<std::uint8_t> AnalogModuleType(int index) const;
 
-  std::array<std::uint8_t, 15> IdentityRecord() const;
+  // The processed counts (bytes 12 and 13) take in the network signals, at most
+  // 192 discrete and 48 analog signals.
+  std::array<std::uint8_t, 15> IdentityRecord(const NetworkSignals& network) const;
 
  private:
   std::array<std::uint8_t, kSlotCount> types_{};

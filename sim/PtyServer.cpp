@@ -26,6 +26,11 @@ std::string HexBytes(std::span<const std::uint8_t> bytes) {
   return text;
 }
 
+std::chrono::microseconds WireTime(std::size_t bytes, unsigned baud) {
+  if (baud == 0) return std::chrono::microseconds(0);
+  return std::chrono::microseconds(static_cast<std::int64_t>(bytes) * 11 * 1000000 / baud);
+}
+
 PtyServer::PtyServer(SimController& controller, PtyServerOptions options)
     : controller_(controller), options_(std::move(options)), assembler_(options_.silenceMs) {}
 
@@ -113,10 +118,8 @@ void PtyServer::Handle(const std::vector<std::uint8_t>& request) {
     options_.log(HexBytes(request) + " -> " + (answer ? HexBytes(*answer) : std::string("(no answer)")));
   }
   if (!answer || answer->empty()) return;
-  if (options_.paceBaud > 0) {
-    const auto bits = static_cast<std::int64_t>(request.size() + answer->size()) * 11;
-    std::this_thread::sleep_for(std::chrono::microseconds(bits * 1000000 / options_.paceBaud));
-  }
+  if (options_.paceBaud > 0)
+    std::this_thread::sleep_for(WireTime(request.size() + answer->size(), options_.paceBaud));
   WriteAll(*answer);
 }
 

@@ -4,6 +4,7 @@
 //
 // The server keeps its own descriptor of the slave open for its whole life,
 // so a client closing and reopening the port never hangs the master up.
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -53,6 +54,10 @@ class PtyServer {
   std::string slaveName_;
   bool linked_ = false;
 };
+
+// The time `bytes` bytes take on a line at `baud`, 11 bits a byte (start bit,
+// 8 data bits, parity or a second stop bit, stop bit).
+std::chrono::microseconds WireTime(std::size_t bytes, unsigned baud);
 
 // Hexadecimal bytes separated by blanks, for the exchange log.
 std::string HexBytes(std::span<const std::uint8_t> bytes);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "link/Crc16.h"
+#include "sim/NetworkSignals.h"
 #include "sim/PageCatalogue.h"
 
 namespace lur::sim {
@@ -109,7 +110,7 @@ std::optional<SimController::Frame> SimController::Serve(std::span<const std::ui
 }
 
 SimController::Frame SimController::Identity() const {
-  const auto record = modules_.IdentityRecord();
+  const auto record = modules_.IdentityRecord(CountNetworkSignals(pages_));
   return WithCount(17, record);
 }
 

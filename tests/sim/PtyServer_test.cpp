@@ -96,11 +96,10 @@ TEST(PtyServer, ServesFramesThroughTheLinkAcrossReopens) {
   ASSERT_TRUE(server.Open(error)) << error;
   EXPECT_EQ(fs::read_symlink(link).string(), server.SlaveName());
 
-  std::atomic<bool> stop{false};
-  std::thread serving([&] { server.Serve([&] { return stop.load(); }); });
-
   const Bytes identity = Request(1, 0x11);
   const Bytes expected = *controller.Answer(identity);
+  std::atomic<bool> stop{false};
+  std::thread serving([&] { server.Serve([&] { return stop.load(); }); });
   {
     Client client(link);
     ASSERT_TRUE(client.IsOpen());
@@ -118,6 +117,12 @@ TEST(PtyServer, ServesFramesThroughTheLinkAcrossReopens) {
   serving.join();
   server.Close();
   EXPECT_FALSE(fs::is_symlink(link));
+}
+
+TEST(PtyServer, PacingDelaysByTheWireTimeAtElevenBitsAByte) {
+  EXPECT_EQ(WireTime(11, 9600), std::chrono::microseconds(12604));  // the 0x46 broadcast at 9600
+  EXPECT_EQ(WireTime(4 + 20, 115200), std::chrono::microseconds(2291));
+  EXPECT_EQ(WireTime(230, 0), std::chrono::microseconds(0));
 }
 
 TEST(PtyServer, RefusesToReplaceAFileThatIsNoLink) {

@@ -55,11 +55,15 @@ TEST_F(SimControllerTest, IdentityFollowsModulesAndDisplay) {
     Bytes identity;
   };
   const Case cases[] = {
-      // ТОРИ, ЮНАК, МР-73: one module of each group.
-      {"17300000", 1, {3, 1, 7, 3, 0, 0, 0, 0, 0, 0, 0, 8, 12 + 24, 6, 1}},
+      // ТОРИ, ЮНАК, МР-73: one module of each group. The processed counts
+      // take in the default exchange blocks: 8 discrete inputs and 2 analog
+      // values with their 4 limit signals each.
+      {"17300000", 1, {3, 1, 7, 3, 0, 0, 0, 0, 0, 0, 0, 8, 12 + 24 + 16, 6 + 2, 1}},
       // Two discrete, thermo + analog, two relays, a loop module (not counted).
-      {"1A874CE0", 2, {6, 1, 0xA, 8, 7, 4, 0xC, 0xE, 0, 0, 0, 16, 24 + 48, 12, 2}},
-      {"00000000", 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {"1A874CE0", 2, {6, 1, 0xA, 8, 7, 4, 0xC, 0xE, 0, 0, 0, 16, 24 + 48 + 16, 12 + 2, 2}},
+      {"00000000", 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 16, 2, 0}},
+      // Eight analog modules fill the base: no room for network signals.
+      {"77777777", 3, {8, 7, 7, 7, 7, 7, 7, 7, 7, 0, 0, 0, 192, 48, 3}},
   };
   for (const Case& c : cases) {
     SimOptions o;
@@ -71,6 +75,18 @@ TEST_F(SimControllerTest, IdentityFollowsModulesAndDisplay) {
     EXPECT_EQ((*answer)[0], 1);
     EXPECT_EQ((*answer)[1], 0x11);
   }
+}
+
+TEST_F(SimControllerTest, ProcessedCountsFollowTheExchangeTable) {
+  Make();
+  Bytes table(193, 0);
+  table[0] = 4;  // one block of function 4 with three values
+  table[1] = 3;
+  ASSERT_TRUE(CrcOk(WritePage(10, table)));
+  const Bytes identity = AnswerData(Ask(Request(1, 0x11)));
+  ASSERT_EQ(identity.size(), 15u);
+  EXPECT_EQ(identity[12], 12 + 24 + 12);
+  EXPECT_EQ(identity[13], 6 + 3);
 }
 
 TEST_F(SimControllerTest, EveryCataloguePageReadsWithItsLength) {
