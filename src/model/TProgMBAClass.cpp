@@ -230,8 +230,10 @@ float TProgMBAClass::GetReal(int a, int c, ChannelReal which) const {
   return ValidChannel(a, c) ? GetReal24(Channel(a, c) + RealOffset(which)) : 0.0f;
 }
 
-void TProgMBAClass::SetReal(int a, int c, ChannelReal which, float value) {
-  if (ValidChannel(a, c)) PutReal24(Channel(a, c) + RealOffset(which), value);
+bool TProgMBAClass::SetReal(int a, int c, ChannelReal which, float value) {
+  if (!ValidChannel(a, c) || !FitsReal24(value)) return false;
+  PutReal24(Channel(a, c) + RealOffset(which), value);
+  return true;
 }
 
 std::string TProgMBAClass::GetRealText(int a, int c, ChannelReal which) const {

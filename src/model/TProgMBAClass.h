@@ -136,7 +136,8 @@ class TProgMBAClass {
   std::string GetRealText(int a, int c, ChannelReal which) const;
   bool SetRealText(std::string_view text, int a, int c, ChannelReal which);
   float GetReal(int a, int c, ChannelReal which) const;
-  void SetReal(int a, int c, ChannelReal which, float value);
+  // False, storing nothing, for a value the Real24 exponent cannot hold.
+  bool SetReal(int a, int c, ChannelReal which, float value);
 
   // The 8 tag bytes as stored (Windows-1251).
   std::string GetPozText(int a, int c) const;

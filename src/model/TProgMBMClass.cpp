@@ -247,8 +247,10 @@ float TProgMBMClass::GetReal(int e, ChannelReal which) const {
   return ValidChannel(e) ? GetReal24(Channel(e) + RealOffset(which)) : 0.0f;
 }
 
-void TProgMBMClass::SetReal(int e, ChannelReal which, float value) {
-  if (ValidChannel(e)) PutReal24(Channel(e) + RealOffset(which), value);
+bool TProgMBMClass::SetReal(int e, ChannelReal which, float value) {
+  if (!ValidChannel(e) || !FitsReal24(value)) return false;
+  PutReal24(Channel(e) + RealOffset(which), value);
+  return true;
 }
 
 std::string TProgMBMClass::GetRealText(int e, ChannelReal which) const {

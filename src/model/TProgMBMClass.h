@@ -139,7 +139,8 @@ class TProgMBMClass {
   std::string GetRealText(int e, ChannelReal which) const;
   bool SetRealText(int e, ChannelReal which, std::string_view text);
   float GetReal(int e, ChannelReal which) const;
-  void SetReal(int e, ChannelReal which, float value);
+  // False, storing nothing, for a value the Real24 exponent cannot hold.
+  bool SetReal(int e, ChannelReal which, float value);
   // The text form of a channel real: fixed notation, 7 significant digits,
   // 4 decimals below 1000, 3 below 10000, 2 from 10000. The value is first
   // moved 0.000045 away from zero: the controller truncates its mantissa

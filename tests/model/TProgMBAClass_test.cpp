@@ -202,6 +202,7 @@ TEST(TProgMBAClass, TagsAndReals) {
   EXPECT_EQ(mba.GetBlockByte(7, ChannelByte(5, 19)), 0x07);
   EXPECT_FALSE(mba.SetUstLText("x", 7, 5));
   EXPECT_FALSE(mba.SetUstLText("1", 8, 0));
+  EXPECT_FALSE(mba.SetReal(7, 5, TProgMBAClass::ChannelReal::MinSk, -2e38f));  // past the Real24 exponent
   EXPECT_EQ(mba.GetMinSkText(7, 5), "1,0000");
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "PageAnswerBuilder.h"
@@ -236,6 +237,11 @@ TEST(TProgMBMClass, ChannelRealsAsText) {
     EXPECT_FALSE(mbm.SetMin(47, bad)) << bad;
     EXPECT_EQ(mbm.GetMin(47), "1,0000") << bad;
   }
+  EXPECT_FALSE(mbm.SetReal(47, Real::Min, 2e38f));  // past the Real24 exponent
+  EXPECT_FALSE(mbm.SetReal(47, Real::Min, std::numeric_limits<float>::infinity()));
+  EXPECT_TRUE(mbm.SetReal(47, Real::Max, -3.0f));
+  EXPECT_EQ(mbm.GetMin(47), "1,0000");
+  EXPECT_EQ(mbm.GetReal(47, Real::Max), -3.0f);
   // Each real has its own three bytes: Min at 2, HH at 17 of the record.
   mbm.SetUstHH(0, "1");
   EXPECT_EQ(mbm.GetGroupByte(0, 1 + 17), 0x00);
