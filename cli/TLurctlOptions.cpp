@@ -5,7 +5,8 @@
 namespace lur {
 
 const char* const kLurctlUsage =
-    "usage: lurctl [--port PATH] [--device N] [--baud B] [--parity N|O|E] [--stop 1|2] COMMAND [ARGS]\n"
+    "usage: lurctl [--port PATH] [--device N] [--baud B] [--parity N|O|E] [--stop 1|2] [--request-delay MS]\n"
+    "              COMMAND [ARGS]\n"
     "commands:\n"
     "  identify               print the controller's identity\n"
     "  raw FUNC [BYTE ...]    send one request (hexadecimal bytes), print the answer frame\n";
@@ -43,6 +44,12 @@ std::optional<TLurctlOptions> ParseLurctlOptions(const std::vector<std::string>&
       auto v = value(a);
       if (!v || !ParseInt(*v, 1, 31, o.device)) {
         if (error.empty()) error = "--device takes a device number 1..31";
+        return std::nullopt;
+      }
+    } else if (a == "--request-delay") {
+      auto v = value(a);
+      if (!v || !ParseInt(*v, 1, 100, o.requestDelay)) {
+        if (error.empty()) error = "--request-delay takes 1..100 ms";
         return std::nullopt;
       }
     } else if (a == "--baud") {

@@ -13,6 +13,7 @@ struct TLurctlOptions {
   std::string baud = "9600";
   std::string parity = "N";
   std::string stop = "2";
+  int requestDelay = 25;  // ms before each request, 1..100 as in the exchange settings
   std::string command;
   std::vector<std::string> arguments;
 };

@@ -117,6 +117,7 @@ int main(int argc, char** argv) {
   link.BaudText = options->baud;
   link.ParityText = options->parity;
   link.StopBitsText = options->stop;
+  link.SetRequestDelay(static_cast<std::uint32_t>(options->requestDelay));
   if (link.OpenPort() != 0) {
     link.ReportError(options->device - 1, lur::kResultPortNotOpened);
     return 1;

@@ -9,6 +9,12 @@ Real24 FloatToReal24(float value) {
   const std::uint32_t bits = std::bit_cast<std::uint32_t>(value);
   const int biased = static_cast<int>((bits >> 23) & 0xFF);
   if (biased == 0) return {0, 0, 0};  // zero (and denormals, far below the controller's range)
+  if (value != value) return {0, 0, 0};  // NaN has no controller form
+  if (biased - 126 > 127) {
+    // Past the exponent byte (2^127 and above, infinities): the largest
+    // magnitude of that sign, never a wrapped exponent.
+    return (bits & 0x80000000u) ? Real24{0x01, 0x80, 0x7F} : Real24{0xFF, 0x7F, 0x7F};
+  }
   const std::uint32_t fraction = bits & 0x7FFFFF;
   std::int32_t m = static_cast<std::int32_t>(0x4000 | (fraction >> 9));
   if (bits & 0x80000000u) m = -m;

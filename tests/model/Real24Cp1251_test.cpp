@@ -39,6 +39,16 @@ TEST(Real24, TruncatesFractionBelowFourteenBits) {
   EXPECT_LT(Real24ToFloat(FloatToReal24(1.99999f)), 1.99999f);
 }
 
+TEST(Real24, OutOfRangeSaturatesInsteadOfWrapping) {
+  const float huge = std::ldexp(1.0f, 127);
+  EXPECT_EQ(FloatToReal24(huge), (Real24{0xFF, 0x7F, 0x7F}));
+  EXPECT_EQ(FloatToReal24(-huge), (Real24{0x01, 0x80, 0x7F}));
+  EXPECT_EQ(FloatToReal24(INFINITY), (Real24{0xFF, 0x7F, 0x7F}));
+  EXPECT_EQ(FloatToReal24(NAN), (Real24{0, 0, 0}));
+  // The largest value that fits keeps its exponent 127.
+  EXPECT_EQ(FloatToReal24(std::ldexp(1.0f, 126))[2], 127);
+}
+
 TEST(Real24, EveryNormalisedMantissaRoundTrips) {
   for (int m = 0x4000; m <= 0x7FFF; m += 7) {
     for (int e : {-20, 0, 15}) {
