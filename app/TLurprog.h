@@ -10,7 +10,7 @@
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
 #include "shell/TPortSettingsFlow.h"
-#include "shell/TQtSettingsDialogs.h"
+#include "shell/views/TQtSettingsDialogs.h"
 #include "ui/TQtUserInterface.h"
 
 namespace lur {

@@ -8,7 +8,7 @@
 #include "ModalDriver.h"
 #include "link/TComPortClass.h"
 #include "shell/TPortSettingsFlow.h"
-#include "shell/TQtSettingsDialogs.h"
+#include "shell/views/TQtSettingsDialogs.h"
 #include "ui/TScriptedUserInterface.h"
 
 namespace lur {

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "shell/TFormNastr.h"
-#include "shell/TFormPort.h"
+#include "shell/views/TFormNastr.h"
+#include "shell/views/TFormPort.h"
 #include "shell/TPortSettingsFlow.h"
 
 namespace lur {

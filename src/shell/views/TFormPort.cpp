@@ -1,4 +1,4 @@
-#include "shell/TFormPort.h"
+#include "shell/views/TFormPort.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
-#include "shell/TQtSettingsDialogs.h"
+#include "shell/views/TQtSettingsDialogs.h"
 
-#include "shell/TFormNastr.h"
-#include "shell/TFormPort.h"
+#include "shell/views/TFormNastr.h"
+#include "shell/views/TFormPort.h"
 
 namespace lur {
 

@@ -1,4 +1,4 @@
-#include "shell/TFormNastr.h"
+#include "shell/views/TFormNastr.h"
 
 #include <QComboBox>
 #include <QGridLayout>
