@@ -180,7 +180,9 @@ TConfigFileKind RecogniseConfigFile(std::size_t size) {
   return TConfigFileKind::Unknown;
 }
 
-std::size_t ConfigFileSize(int blockCount) { return blockCount == 60 ? kConfigFileSize60 : kConfigFileSize120; }
+std::size_t ConfigFileSize(int blockCount) {
+  return blockCount == 60 ? kConfigFileSize60 : kConfigFileSize120;
+}
 
 int ConfigFileBlockCount(const TConfiguration& config) { return config.FB.Capacity() == 60 ? 60 : 120; }
 
@@ -243,13 +245,6 @@ bool LoadConfigFile(TConfiguration& config, std::span<const std::uint8_t> bytes,
   if (f == 60) ShowWarning(ui, kText60);
   ReadTables(config, bytes, f);
   return true;
-}
-
-std::string ModuleCodeDigits(const TServClass& serv) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string digits;
-  for (int s = 0; s < kSlotCount; ++s) digits += kHex[serv.GetModuleType(s) & 0x0F];
-  return digits;
 }
 
 }  // namespace lur

@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "shell/TConfiguration.h"
@@ -55,9 +54,5 @@ std::vector<std::uint8_t> BuildConfigFile(const TConfiguration& config);
 // with its reserve copy, the identifiers are rebuilt and CapFB is the
 // file's function block count.
 bool LoadConfigFile(TConfiguration& config, std::span<const std::uint8_t> bytes, TUserInterface& ui);
-
-// The module codes as the main window shows them: eight upper-case
-// hexadecimal digits, one per slot.
-std::string ModuleCodeDigits(const TServClass& serv);
 
 }  // namespace lur

@@ -1,9 +1,8 @@
-#include "shell/TConfigFile.h"
-
 #include <gtest/gtest.h>
 
 #include "model/Cp1251.h"
 #include "shell/ConfigFileSamples.h"
+#include "shell/TConfigFile.h"
 #include "ui/TScriptedUserInterface.h"
 
 namespace lur {
@@ -236,16 +235,16 @@ TEST_P(ConfigFileSizes, RecognisedBySizeBeforeAnyTableIsTouched) {
 
 INSTANTIATE_TEST_SUITE_P(
     AllClasses, ConfigFileSizes,
-    ::testing::Values(SizeCase{0, "Файл не опознан", false}, SizeCase{10000, "Файл не опознан", false},
-                      SizeCase{12287, "Файл не опознан", false}, SizeCase{12288, "Файл создан на 40 ФБ", false},
-                      SizeCase{13000, "Файл создан на 40 ФБ", false}, SizeCase{13312, "Файл не опознан", false},
-                      SizeCase{16 * 1024 + 500, "Файл не опознан", false},
-                      SizeCase{17408, "Файл не опознан", false}, SizeCase{17954, "Файл не опознан", false},
-                      SizeCase{17955, "Файл создан на 60 ФБ", true}, SizeCase{17956, "Файл не опознан", false},
-                      SizeCase{18 * 1024 + 10, "Файл не опознан", false},
-                      SizeCase{19 * 1024, "Файл не опознан", false}, SizeCase{35436, "Файл не опознан", false},
-                      SizeCase{35437, nullptr, true}, SizeCase{35438, "Файл не опознан", false},
-                      SizeCase{70000, "Файл не опознан", false}));
+    ::testing::Values(
+        SizeCase{0, "Файл не опознан", false}, SizeCase{10000, "Файл не опознан", false},
+        SizeCase{12287, "Файл не опознан", false}, SizeCase{12288, "Файл создан на 40 ФБ", false},
+        SizeCase{13000, "Файл создан на 40 ФБ", false}, SizeCase{13312, "Файл не опознан", false},
+        SizeCase{16 * 1024 + 500, "Файл не опознан", false}, SizeCase{17408, "Файл не опознан", false},
+        SizeCase{17954, "Файл не опознан", false}, SizeCase{17955, "Файл создан на 60 ФБ", true},
+        SizeCase{17956, "Файл не опознан", false}, SizeCase{18 * 1024 + 10, "Файл не опознан", false},
+        SizeCase{19 * 1024, "Файл не опознан", false}, SizeCase{35436, "Файл не опознан", false},
+        SizeCase{35437, nullptr, true}, SizeCase{35438, "Файл не опознан", false},
+        SizeCase{70000, "Файл не опознан", false}));
 
 TEST(ConfigFile, IdentityThatWouldIndexPastTheTablesIsRefused) {
   for (std::size_t byte : {1 + 1, 1 + 12, 1 + 14}) {
@@ -258,13 +257,6 @@ TEST(ConfigFile, IdentityThatWouldIndexPastTheTablesIsRefused) {
     EXPECT_EQ(c->Serv.GetModuleType(0), 0);
     EXPECT_EQ(c->MR.GetMRByte(1), 0);
   }
-}
-
-TEST(ConfigFile, ModuleDigitsAreUpperCaseHex) {
-  TServClass serv;
-  const std::array<std::uint8_t, 15> identity = {4, 1, 10, 6, 14, 0, 0, 0, 0, 0, 0, 0, 48, 6, 0};
-  ASSERT_TRUE(serv.SetIdentityFromBytes(identity));
-  EXPECT_EQ(ModuleCodeDigits(serv), "1A6E0000");
 }
 
 }  // namespace
