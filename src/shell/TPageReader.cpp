@@ -1,0 +1,23 @@
+#include "shell/TPageReader.h"
+
+#include <algorithm>
+
+#include "link/TComPortClass.h"
+
+namespace lur {
+
+int TPageReader::Identity() { return link_.Transact(device_, kIdentityFunction, 0, nullptr, answer_); }
+
+int TPageReader::Read(std::uint8_t page) {
+  const std::uint8_t data[] = {page};
+  return link_.Transact(device_, kReadPageFunction, 1, data, answer_);
+}
+
+std::span<const std::uint8_t> TPageReader::Answer() const {
+  const auto length = static_cast<std::size_t>(std::clamp<int>(link_.AnswerLength, 0, kAnswerCapacity));
+  return std::span<const std::uint8_t>(answer_).first(length);
+}
+
+void TPageReader::Report(int code) { link_.ReportError(device_, code); }
+
+}  // namespace lur
