@@ -9,7 +9,10 @@ const char* const kLurctlUsage =
     "              COMMAND [ARGS]\n"
     "commands:\n"
     "  identify               print the controller's identity\n"
-    "  raw FUNC [BYTE ...]    send one request (hexadecimal bytes), print the answer frame\n";
+    "  raw FUNC [BYTE ...]    send one request (hexadecimal bytes), print the answer frame\n"
+    "  read -o FILE           read the whole configuration into a .lur file\n"
+    "  write FILE [--password TEXT] [--password-file PATH]\n"
+    "                         write a .lur file into the controller (no password: refused)\n";
 
 namespace {
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/CmdRead.h"
+#include "cli/CmdWrite.h"
 #include "cli/TLurctlOptions.h"
 #include "link/TComPortClass.h"
 #include "link/TQtSerialPort.h"
@@ -104,7 +106,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "lurctl: %s\n%s", error.c_str(), lur::kLurctlUsage);
     return 2;
   }
-  if (options->command != "identify" && options->command != "raw") {
+  const std::string& command = options->command;
+  if (command != "identify" && command != "raw" && command != "read" && command != "write") {
     std::fprintf(stderr, "lurctl: unknown command %s\n%s", options->command.c_str(), lur::kLurctlUsage);
     return 2;
   }
@@ -123,8 +126,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   const int deviceIndex = options->device - 1;
-  const int rc = options->command == "identify" ? lur::Identify(link, deviceIndex)
-                                                : lur::Raw(link, deviceIndex, options->arguments);
+  int rc = 1;
+  if (command == "identify") rc = lur::Identify(link, deviceIndex);
+  else if (command == "raw") rc = lur::Raw(link, deviceIndex, options->arguments);
+  else if (command == "read") rc = lur::RunRead(*options, link, ui);
+  else if (command == "write") rc = lur::RunWrite(*options, link, ui);
   link.ClosePort();
   return rc;
 }
