@@ -1,0 +1,84 @@
+#pragma once
+// The main window's logic: the device panel and module table drawn from the
+// one configuration, the device numbers, the menu's operations, the module
+// and editor buttons, the units list, the access level and the closing
+// check. No widgets: the Qt window TForm1 calls these and draws TMainState.
+#include <string>
+
+#include "shell/TConfigTransfer.h"
+#include "shell/TEditorWindows.h"
+#include "shell/TFPSWController.h"
+#include "shell/TFileOperations.h"
+#include "shell/TShellContext.h"
+#include "shell/TUnitsList.h"
+
+namespace lur {
+
+class TComPortClass;
+class TUserInterface;
+
+// "программирование закончено с ошибкой"
+extern const char* const kProgrammingFailed;
+
+class TForm1Controller {
+ public:
+  // Everything is held by reference: the program creates the configuration,
+  // the link and the windows once for the run.
+  TForm1Controller(TConfiguration& config, TComPortClass& link, TUserInterface& ui, TMainState& state,
+                   TEditorWindows& editors, std::string passwordFile);
+  TForm1Controller(const TForm1Controller&) = delete;
+  TForm1Controller& operator=(const TForm1Controller&) = delete;
+
+  TShellContext& Context() { return context_; }
+  TConfiguration& Config() { return context_.config; }
+  TMainState& State() { return context_.state; }
+  TUserInterface& Ui() { return context_.ui; }
+  TComPortClass& Link() { return context_.link; }
+  TFPSWController& Password() { return password_; }
+  TUnitsList& Units() { return units_; }
+
+  // Device number 1 for requests and configuration; nothing to edit yet.
+  void FormCreate();
+  // The start-up password. False: the user gave up and the program ends.
+  bool FormShow(TPasswordDialog& dialog);
+  // Device panel and module table from the tables; warns when a control loop
+  // module has no analog signals to work on.
+  void RefreshView();
+  void RefreshUnits();
+
+  // CBoxUstr: which controller the requests go to. Nothing is sent.
+  void CBoxUstrClick(int number);
+  // CBoxUstrZ: renumber the addressed controller to `number` (page 99).
+  void CBoxUstrZClick(int number);
+
+  bool OpenFileClick();   // F3
+  bool SaveFileClick();   // F2
+  bool InPortButClick();  // F9
+  bool OutPortClick();    // F10
+  void N1ParolClick(TPasswordDialog& dialog);
+
+  // Whether the window behind a named button (ButProgDiskr, LocalNet1, ...)
+  // or behind the row button of a slot (0..7) exists in this build.
+  bool ControlAvailable(const std::string& control) const;
+  bool RowAvailable(int slot) const;
+  // Prg1..Prg8 (n = 1..8): the editor of the slot's module.
+  void Prg1Click(int n);
+  // ButProgDiskr, ButTimeDate, LocalNet1, LocNet15, LocNetObm, InformBut,
+  // InformButMR.
+  void ControlClick(const std::string& control);
+
+  // FormCloseQuery: false keeps the window open.
+  bool FormCloseQuery();
+
+ private:
+  int OpenEditor(const TEditorRequest& request);
+
+  TShellContext context_;
+  TEditorWindows& editors_;
+  TConfigTransfer transfer_;
+  TFileOperations files_;
+  TFPSWController password_;
+  TUnitsList units_;
+};
+
+}  // namespace lur

@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <set>
+
+#include "../link/ScriptedPort.h"
+#include "link/TComPortClass.h"
+#include "shell/TForm1Controller.h"
+#include "shell/TModuleTable.h"
+#include "ui/TScriptedUserInterface.h"
+
+namespace lur {
+namespace {
+
+// Editor windows that exist as the test says and end with scripted results.
+struct FakeEditors : TEditorWindows {
+  std::set<TEditor> present;
+  std::vector<TEditorRequest> opened;
+  std::deque<int> results;
+  bool Available(TEditor e) const override { return present.count(e) != 0; }
+  int Open(const TEditorRequest& r) override {
+    opened.push_back(r);
+    if (results.empty()) return 2;
+    const int v = results.front();
+    results.pop_front();
+    return v;
+  }
+};
+
+struct Form1Fixture : ::testing::Test {
+  test::VirtualClock clock;
+  test::ScriptedPort port{clock};
+  TScriptedUserInterface ui;
+  TComPortClass link{port, clock, ui};
+  std::unique_ptr<TConfiguration> config = std::make_unique<TConfiguration>();
+  TMainState state;
+  FakeEditors editors;
+  TForm1Controller form{*config, link, ui, state, editors, "/nonexistent/FParol.dat"};
+
+  Form1Fixture() { form.FormCreate(); }
+
+  void SetModules(std::array<int, 8> types, int processedAnalog) {
+    std::array<std::uint8_t, 15> id{};
+    int discrete = 0;
+    for (int s = 0; s < 8; ++s) {
+      id[1 + s] = static_cast<std::uint8_t>(types[s]);
+      const ModuleGroup g = GroupOfModule(types[s]);
+      if (g == ModuleGroup::DiscreteInput) discrete += 12;
+      if (g == ModuleGroup::AnalogInput) discrete += 24;
+    }
+    id[12] = static_cast<std::uint8_t>(discrete);
+    id[13] = static_cast<std::uint8_t>(processedAnalog);
+    ASSERT_TRUE(config->Serv.SetIdentityFromBytes(id));
+    config->Serv.MakeDefaultInputIds();
+    config->Serv.MakeDefaultOutputIds();
+  }
+};
+
+TEST_F(Form1Fixture, StartsAtDeviceOneWithNothingToEdit) {
+  EXPECT_EQ(state.ustr, 1);
+  EXPECT_EQ(state.ustrZ, 1);
+  EXPECT_EQ(config->Serv.GetAddressIndex(), 0);
+  EXPECT_EQ(config->Serv.GetDeviceIndex(), 0);
+  EXPECT_EQ(state.editModif, "00000000");
+  for (const auto& name : EditorButtons()) EXPECT_FALSE(state.IsEnabled(name)) << name;
+  EXPECT_FALSE(state.IsEnabled("GBoxRazm"));
+  EXPECT_FALSE(state.IsEnabled("MParol"));
+}
+
+TEST_F(Form1Fixture, RefreshWarnsOncePerRefreshAboutAnIdleLoopModule) {
+  SetModules({1, 14, 0, 0, 0, 0, 0, 0}, 0);
+  form.RefreshView();
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Невозможно программировать ЖОКА -  нет аналог. входов"});
+  EXPECT_EQ(ui.shown[0].caption, "Предупреждение");
+  EXPECT_EQ(ui.shown[0].icon, MsgIcon::Warning);
+  EXPECT_EQ(config->Reg.HasRegModule, 1);
+  EXPECT_EQ(state.rows[1].buttonCaption, "нет");
+  form.RefreshView();
+  EXPECT_EQ(ui.shown.size(), 2u);
+
+  SetModules({1, 10, 7, 14, 0, 0, 0, 0}, 6);
+  form.RefreshView();
+  EXPECT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(config->Lur.HasTipDatMod, 1);
+}
+
+TEST_F(Form1Fixture, ChoosingTheSelectedNumberChangesNothing) {
+  form.CBoxUstrClick(1);
+  EXPECT_EQ(config->Serv.GetAddressIndex(), 0);
+  form.CBoxUstrClick(4);
+  EXPECT_EQ(config->Serv.GetAddressIndex(), 3);
+  EXPECT_EQ(state.ustr, 4);
+  EXPECT_TRUE(port.written.empty());
+}
+
+TEST_F(Form1Fixture, RenumberingWritesPage99AndReaddressesTheRequests) {
+  form.CBoxUstrClick(3);
+  port.replies.push_back(test::WithCrc({3, 0x45, 1, 99}));
+  port.replies.push_back(test::WithCrc({7, 14}));
+  form.CBoxUstrZClick(7);
+  EXPECT_TRUE(ui.shown.empty());
+  ASSERT_EQ(port.written.size(), 2u);
+  // The page goes to the controller's old number, the poll to its new one.
+  EXPECT_EQ(port.written[0].bytes, test::WithCrc({3, 0x45, 99, 6}));
+  EXPECT_EQ(port.written[1].bytes, test::WithCrc({7, 14}));
+  EXPECT_EQ(config->Serv.GetDeviceIndex(), 6);
+  EXPECT_EQ(config->Serv.GetAddressIndex(), 6);
+  EXPECT_EQ(state.ustr, 7);
+  EXPECT_EQ(state.ustrZ, 7);
+}
+
+TEST_F(Form1Fixture, AFailedRenumberingKeepsTheOldNumbers) {
+  link.SetRetriesStage1(1);
+  form.CBoxUstrClick(3);
+  form.CBoxUstrZClick(7);  // silence
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, link.ErrorText(6, kResultNoAnswer));
+  EXPECT_EQ(config->Serv.GetDeviceIndex(), 2);
+  EXPECT_EQ(config->Serv.GetAddressIndex(), 2);
+  EXPECT_EQ(state.ustr, 3);
+  EXPECT_EQ(state.ustrZ, 3);
+}
+
+TEST_F(Form1Fixture, RowButtonsOpenTheEditorOfTheirModule) {
+  editors.present = {TEditor::DiscreteInputView, TEditor::Regulator, TEditor::RelayModule,
+                     TEditor::SensorTypeModule, TEditor::AnalogModule};
+  SetModules({1, 10, 7, 8, 3, 12, 14, 0}, 12);
+  const struct {
+    int n;
+    TEditor editor;
+    int module;
+  } cases[] = {
+      {1, TEditor::DiscreteInputView, 1}, {2, TEditor::SensorTypeModule, 2}, {3, TEditor::AnalogModule, 1},
+      {4, TEditor::AnalogModule, 2},      {5, TEditor::RelayModule, 1},      {6, TEditor::RelayModule, 2},
+      {7, TEditor::Regulator, 7},
+  };
+  for (const auto& c : cases) {
+    editors.opened.clear();
+    EXPECT_TRUE(form.RowAvailable(c.n - 1));
+    form.Prg1Click(c.n);
+    ASSERT_EQ(editors.opened.size(), 1u) << c.n;
+    EXPECT_EQ(editors.opened[0].editor, c.editor) << c.n;
+    EXPECT_EQ(editors.opened[0].module, c.module) << c.n;
+    EXPECT_EQ(editors.opened[0].slot, c.n);
+    EXPECT_EQ(config->Serv.GetCurrentSlot(), c.n);
+  }
+  EXPECT_EQ(config->MR.GetMrSlot(), 6);
+  EXPECT_EQ(config->MR.GetMrSlot2(), 6);
+  EXPECT_EQ(config->MBA.EditSlot, 4);
+  EXPECT_EQ(config->Reg.RegModulePos, 6);
+
+  // An empty slot opens nothing.
+  editors.opened.clear();
+  EXPECT_FALSE(form.RowAvailable(7));
+  form.Prg1Click(8);
+  EXPECT_TRUE(editors.opened.empty());
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(Form1Fixture, AnAnalogEditorEndingWithAnErrorMarksTheModule) {
+  editors.present = {TEditor::AnalogModule, TEditor::RelayModule};
+  SetModules({7, 3, 0, 0, 0, 0, 0, 0}, 6);
+  editors.results = {6, 2, 6};
+  form.Prg1Click(1);
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"программирование закончено с ошибкой"});
+  EXPECT_EQ(ui.shown[0].caption, "Ошибка");
+  EXPECT_EQ(config->MBA.GetBlockError(1), 1);
+  form.Prg1Click(1);
+  EXPECT_EQ(config->MBA.GetBlockError(1), 0);
+  EXPECT_EQ(ui.shown.size(), 1u);
+  // Another editor's 6 means nothing.
+  form.Prg1Click(2);
+  EXPECT_EQ(ui.shown.size(), 1u);
+}
+
+TEST_F(Form1Fixture, WindowsNotInThisBuildOpenNothing) {
+  SetModules({1, 7, 3, 0, 0, 0, 0, 0}, 6);
+  for (int s = 0; s < 8; ++s) EXPECT_FALSE(form.RowAvailable(s)) << s;
+  form.Prg1Click(2);
+  EXPECT_TRUE(editors.opened.empty());
+  for (const char* name :
+       {"ButProgDiskr", "ButTimeDate", "LocalNet1", "LocNet15", "LocNetObm", "InformBut", "InformButMR"}) {
+    EXPECT_FALSE(form.ControlAvailable(name)) << name;
+    form.ControlClick(name);
+  }
+  EXPECT_TRUE(editors.opened.empty());
+  EXPECT_TRUE(form.ControlAvailable("ButRazm"));
+  EXPECT_TRUE(form.ControlAvailable("ButDefault"));
+}
+
+TEST_F(Form1Fixture, OnlyTheLocalNetworkEditorReportsARejectedEnding) {
+  editors.present = {TEditor::LocalNetExchange, TEditor::TimeDate};
+  editors.results = {6, 6};
+  form.ControlClick("ButTimeDate");
+  EXPECT_TRUE(ui.shown.empty());
+  form.ControlClick("LocNetObm");
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"программирование закончено с ошибкой"});
+  EXPECT_EQ(editors.opened.size(), 2u);
+}
+
+TEST_F(Form1Fixture, ClosingInControllerModeAsksNothing) {
+  config->Serv.FileMode = 0;
+  config->Serv.Modified = 1;
+  config->Lur.FullAccess = 1;
+  EXPECT_TRUE(form.FormCloseQuery());
+  EXPECT_TRUE(ui.shown.empty());
+  EXPECT_FALSE(port.IsOpen());
+}
+
+struct ClosingFixture : Form1Fixture {
+  std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                              ("lurprog-close-" + std::to_string(::getpid()) + "-" +
+                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  ClosingFixture() {
+    std::filesystem::create_directories(dir);
+    config->Serv.FileMode = 1;
+    config->Serv.Modified = 1;
+  }
+  ~ClosingFixture() override { std::filesystem::remove_all(dir); }
+};
+
+constexpr const char* kAskSave = "Данные были изменены. Сохранить в файле?";
+constexpr const char* kAskSend = "Данные были изменены. Передать в прибор?";
+
+TEST_F(ClosingFixture, ACancelledSaveKeepsTheWindowOpen) {
+  ui.answers = {MsgAnswer::Yes};
+  ui.files = {std::nullopt};
+  EXPECT_FALSE(form.FormCloseQuery());
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{kAskSave});
+  EXPECT_EQ(ui.shown[0].caption, "Подтвердите запись в файл");
+  EXPECT_EQ(ui.shown[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(config->Serv.Modified, 1);
+  EXPECT_TRUE(port.IsOpen());
+}
+
+TEST_F(ClosingFixture, AFailedSaveKeepsTheWindowOpen) {
+  ui.answers = {MsgAnswer::Yes};
+  ui.files = {(dir / "no-such-folder" / "a.lur").string()};
+  EXPECT_FALSE(form.FormCloseQuery());
+  ASSERT_GE(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[0].text, kAskSave);
+  EXPECT_NE(ui.shown.back().text, kAskSend);
+  EXPECT_EQ(config->Serv.Modified, 1);
+  EXPECT_TRUE(port.IsOpen());
+}
+
+TEST_F(ClosingFixture, ASavedFileLetsTheWindowCloseAfterTheTransferQuestion) {
+  config->Lur.FullAccess = 1;
+  ui.answers = {MsgAnswer::Yes, MsgAnswer::No};
+  ui.files = {(dir / "saved").string()};
+  EXPECT_TRUE(form.FormCloseQuery());
+  EXPECT_EQ(ui.Texts(), (std::vector<std::string>{kAskSave, kAskSend}));
+  EXPECT_EQ(ui.shown[1].caption, "Подтвердите передачу данных");
+  EXPECT_EQ(std::filesystem::file_size(dir / "saved.lur"), 35437u);
+  EXPECT_EQ(config->Serv.Modified, 0);
+  EXPECT_FALSE(port.IsOpen());
+  EXPECT_TRUE(port.written.empty());
+}
+
+TEST_F(ClosingFixture, TheLimitedLevelIsNotAskedAboutTheTransfer) {
+  ui.answers = {MsgAnswer::No};
+  EXPECT_TRUE(form.FormCloseQuery());
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{kAskSave});
+  EXPECT_FALSE(port.IsOpen());
+}
+
+TEST_F(ClosingFixture, AFailedTransferOfUnsavedChangesKeepsTheWindowOpen) {
+  config->Lur.FullAccess = 1;
+  link.SetRetriesStage1(1);
+  ui.answers = {MsgAnswer::No, MsgAnswer::Yes};
+  EXPECT_FALSE(form.FormCloseQuery());  // the controller is silent
+  ASSERT_EQ(ui.shown.size(), 3u);
+  EXPECT_EQ(ui.shown[1].text, kAskSend);
+  EXPECT_EQ(ui.shown[2].text, link.ErrorText(0, kResultNoAnswer));
+  EXPECT_EQ(config->Serv.Modified, 1);
+}
+
+TEST_F(ClosingFixture, AnUnchangedFileAsksNothing) {
+  config->Serv.Modified = 0;
+  config->Lur.FullAccess = 1;
+  EXPECT_TRUE(form.FormCloseQuery());
+  EXPECT_TRUE(ui.shown.empty());
+  EXPECT_FALSE(port.IsOpen());
+}
+
+}  // namespace
+}  // namespace lur
