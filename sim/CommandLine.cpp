@@ -32,6 +32,9 @@ std::string UsageText() {
          "  --busy-forever        the completion poll always answers busy\n"
          "  --exception PAGE:CODE reads and writes of PAGE answer exception CODE (repeatable)\n"
          "  --pace BAUD           delay each answer by its wire time at BAUD\n"
+         "  --config FILE         serve the pages of a .lur configuration file; its modules,\n"
+         "                        display and block count unless given above\n"
+         "  --save FILE           on exit, write the configuration held as a .lur file\n"
          "  --verbose             log requests and answers to standard error\n";
 }
 
@@ -80,14 +83,17 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
         return fail("--modules: at most 5 output modules");
       }
       o.modules = *types;
+      line.modulesGiven = true;
     } else if (name == "--display") {
       const auto n = number(0, 4);
       if (!n) return fail("--display needs a number 0..4");
       o.display = static_cast<std::uint8_t>(*n);
+      line.displayGiven = true;
     } else if (name == "--fb") {
       const auto n = number(60, 120);
       if (!n || (*n != 60 && *n != 120)) return fail("--fb needs 60 or 120");
       o.functionBlocks = static_cast<int>(*n);
+      line.functionBlocksGiven = true;
     } else if (name == "--silent") {
       if (!flag(o.silent)) return fail("--silent takes no value");
     } else if (name == "--busy-forever") {
@@ -110,6 +116,10 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       const auto n = number(1, 10000000);
       if (!n) return fail("--pace needs a baud rate");
       o.paceBaud = static_cast<unsigned>(*n);
+    } else if (name == "--config" || name == "--save") {
+      const auto path = value();
+      if (!path || path->empty()) return fail(name + " needs a file");
+      (name == "--config" ? line.configPath : line.savePath) = *path;
     } else if (name == "--exception") {
       const auto text = value();
       const auto colon = text ? text->find(':') : std::string::npos;

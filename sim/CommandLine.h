@@ -2,7 +2,7 @@
 // The lursim command line:
 //   lursim --link PATH [--device N] [--modules XXXXXXXX] [--display D] [--fb 60|120]
 //          [--silent] [--bad-crc N] [--truncate N] [--busy-polls K] [--busy-forever]
-//          [--exception PAGE:CODE]... [--pace BAUD] [--verbose]
+//          [--exception PAGE:CODE]... [--pace BAUD] [--config FILE] [--save FILE] [--verbose]
 // Every option with a value also takes the form --option=value.
 #include <optional>
 #include <string>
@@ -17,6 +17,12 @@ struct CommandLine {
   SimOptions options;
   bool verbose = false;  // log every request and answer to standard error
   bool help = false;
+  std::string configPath;  // serve this configuration file's pages
+  std::string savePath;    // write what the controller holds here on exit
+  // Given on the command line, so not taken from the configuration file.
+  bool modulesGiven = false;
+  bool displayGiven = false;
+  bool functionBlocksGiven = false;
 };
 
 struct CommandLineResult {

@@ -2,11 +2,15 @@
 // configuration tool and its command-line twin without hardware.
 #include <csignal>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "sim/CommandLine.h"
+#include "sim/ConfigFileImage.h"
 #include "sim/DefaultPages.h"
 #include "sim/PtyServer.h"
 #include "sim/SimController.h"
@@ -26,6 +30,40 @@ void InstallStopHandlers() {
   sigaction(SIGINT, &action, nullptr);
 }
 
+std::optional<lur::sim::ConfigFileImage> LoadConfigFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::cerr << "lursim: cannot open " << path << "\n";
+    return std::nullopt;
+  }
+  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string error;
+  auto image = lur::sim::ParseConfigFile(bytes, error);
+  if (!image) std::cerr << "lursim: " << path << ": " << error << "\n";
+  return image;
+}
+
+// What the controller holds, as a configuration file.
+bool SaveConfigFile(const std::string& path, const lur::sim::SimController& controller, int functionBlocks,
+                    const std::vector<std::uint8_t>& fileOnly) {
+  using namespace lur::sim;
+  ConfigFileImage image;
+  image.deviceIndex = static_cast<std::uint8_t>(controller.DeviceNumber() - 1);
+  image.identity = controller.Modules().IdentityRecord(CountNetworkSignals(controller.Pages()));
+  image.functionBlocks = functionBlocks;
+  image.pages = controller.Pages();
+  image.fileOnly = fileOnly;
+  const std::vector<std::uint8_t> file = BuildConfigFile(image, controller.Modules());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+  out.close();
+  if (!out) {
+    std::cerr << "lursim: cannot write " << path << "\n";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -42,12 +80,21 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  const ModuleSet modules(line.options.modules, line.options.display);
-  SimController controller(line.options, MakeDefaultPages(modules, line.options.functionBlocks));
+  SimOptions options = line.options;
+  std::optional<ConfigFileImage> file;
+  if (!line.configPath.empty()) {
+    file = LoadConfigFile(line.configPath);
+    if (!file) return 2;
+    if (!line.modulesGiven) options.modules = file->ModuleTypes();
+    if (!line.displayGiven) options.display = file->DisplayType();
+    if (!line.functionBlocksGiven) options.functionBlocks = file->functionBlocks;
+  }
+  const ModuleSet modules(options.modules, options.display);
+  SimController controller(options, file ? file->pages : MakeDefaultPages(modules, options.functionBlocks));
 
   PtyServerOptions serverOptions;
   serverOptions.linkPath = line.linkPath;
-  serverOptions.paceBaud = line.options.paceBaud;
+  serverOptions.paceBaud = options.paceBaud;
   if (line.verbose) {
     serverOptions.log = [](std::string_view text) { std::cerr << text << std::endl; };
   }
@@ -62,5 +109,9 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   server.Serve([] { return stopRequested != 0; });
   server.Close();
+  if (!line.savePath.empty() && !SaveConfigFile(line.savePath, controller, options.functionBlocks,
+                                                file ? file->fileOnly : std::vector<std::uint8_t>{})) {
+    return 1;
+  }
   return 0;
 }
