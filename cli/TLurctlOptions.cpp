@@ -12,7 +12,11 @@ const char* const kLurctlUsage =
     "  raw FUNC [BYTE ...]    send one request (hexadecimal bytes), print the answer frame\n"
     "  read -o FILE           read the whole configuration into a .lur file\n"
     "  write FILE [--password TEXT] [--password-file PATH]\n"
-    "                         write a .lur file into the controller (no password: refused)\n";
+    "                         write a .lur file into the controller (no password: refused)\n"
+    "  new --modules XXXXXXXX --display 0..4 [--fb 60|120] -o FILE\n"
+    "                         create a new configuration file (no port needed)\n"
+    "  dump FILE [--json]     show what a .lur file holds (no port needed)\n"
+    "  diff A B               differences of two .lur files (exit 0 equal, 1 different, 2 error)\n";
 
 namespace {
 

@@ -3,9 +3,13 @@
 #include <QCoreApplication>
 #include <array>
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <vector>
 
+#include "cli/CmdDiff.h"
+#include "cli/CmdDump.h"
+#include "cli/CmdNew.h"
 #include "cli/CmdRead.h"
 #include "cli/CmdWrite.h"
 #include "cli/TLurctlOptions.h"
@@ -107,6 +111,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string& command = options->command;
+  // The file commands need no port.
+  if (command == "new" || command == "dump" || command == "diff") {
+    lur::TTerminalUserInterface fileUi;
+    if (command == "new") return lur::RunNew(*options, fileUi);
+    if (command == "dump") return lur::RunDump(*options, std::cout, fileUi);
+    return lur::RunDiff(*options, std::cout, fileUi);
+  }
   if (command != "identify" && command != "raw" && command != "read" && command != "write") {
     std::fprintf(stderr, "lurctl: unknown command %s\n%s", options->command.c_str(), lur::kLurctlUsage);
     return 2;
