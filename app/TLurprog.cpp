@@ -1,8 +1,11 @@
 #include "app/TLurprog.h"
 
-#include <QAction>
-#include <QMenuBar>
-#include <QStatusBar>
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include "shell/TAccessLevel.h"
 
 namespace lur {
 namespace {
@@ -17,31 +20,40 @@ std::vector<std::string> Ports(const QString& extra) {
 
 }  // namespace
 
-TLurprog::TLurprog(const QString& port)
-    : window_(std::make_unique<QMainWindow>()),
-      dialogs_(window_.get()),
-      flow_(link_, ui_, dialogs_, [port] { return Ports(port); }) {
-  window_->setObjectName("TForm1");
-  window_->setWindowTitle("Программатор ЛУР - 05HMI");
-  window_->resize(800, 560);
-  ui_.SetParent(window_.get());
-  dialogs_.SetFlow(&flow_);
+QString PasswordFilePath() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  return QDir(folder).filePath(QString::fromUtf8(kPasswordFileName.data(), kPasswordFileName.size()));
+}
 
-  QMenu* portMenu = window_->menuBar()->addMenu("Порт");
-  auto* aPort = new QAction("Настройка СОМ порта", window_.get());
-  aPort->setObjectName("APort");
-  connect(aPort, &QAction::triggered, this, [this] { flow_.APortExecute(); });
-  auto* aNastr = new QAction("Настройка обмена", window_.get());
-  aNastr->setObjectName("ANastr");
-  connect(aNastr, &QAction::triggered, this, [this] { flow_.NastrObmClick(); });
-  portMenu->addAction(aPort);
-  portMenu->addAction(aNastr);
+TLurprog::TLurprog(const QString& port)
+    : port_(port),
+      form_(*config_, link_, ui_, state_, editors_, PasswordFilePath().toStdString()),
+      window_(std::make_unique<TForm1>(form_)),
+      dialogs_(std::make_unique<TQtSettingsDialogs>(window_.get())),
+      flow_(std::make_unique<TPortSettingsFlow>(link_, ui_, *dialogs_, [port] { return Ports(port); })) {
+  ui_.SetParent(window_.get());
+  ui_.SetProgressBar(window_->ProgressBar());
+  dialogs_->SetFlow(flow_.get());
+  window_->SetSettings(*flow_);
 }
 
 TLurprog::~TLurprog() { link_.ClosePort(); }
 
 void TLurprog::Show() { window_->show(); }
 
-void TLurprog::Start() { flow_.APortExecute(); }
+void TLurprog::Start() { window_->Start(); }
+
+void TLurprog::Screenshot(const QString& path) {
+  link_.PortName = port_.toStdString();
+  if (link_.OpenPort() != 0) {
+    link_.ReportError(0, kResultPortNotOpened);
+  } else {
+    form_.InPortButClick();
+  }
+  window_->Draw();
+  QApplication::processEvents();
+  window_->grab().save(path);
+  QApplication::quit();
+}
 
 }  // namespace lur

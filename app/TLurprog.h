@@ -1,7 +1,7 @@
 #pragma once
-// The program's objects for the whole run: the port, the link, the user
-// interface and the main window that owns them.
-#include <QMainWindow>
+// The program's objects for the whole run, created once at start and
+// destroyed together at the end: the one configuration, the port, the link,
+// the user interface, the main window's controller and its window.
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -9,7 +9,12 @@
 #include "link/TComPortClass.h"
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
+#include "shell/TConfiguration.h"
+#include "shell/TEditorWindows.h"
+#include "shell/TForm1Controller.h"
+#include "shell/TMainState.h"
 #include "shell/TPortSettingsFlow.h"
+#include "shell/views/TForm1.h"
 #include "shell/views/TQtSettingsDialogs.h"
 #include "ui/TQtUserInterface.h"
 
@@ -18,24 +23,37 @@ namespace lur {
 class TLurprog : public QObject {
   Q_OBJECT
  public:
+  // port: offered first in the port list and preselected.
   explicit TLurprog(const QString& port);
   ~TLurprog() override;
 
   void Show();
+  // The start-up password, then the port settings. Quits when the user gives
+  // up at the password.
   void Start();
+  // For the documentation's picture: open `port` with the default settings,
+  // read the controller, save the window as an image at `path` and quit.
+  // Nothing else reads this path.
+  void Screenshot(const QString& path);
 
-  QMainWindow* MainWindow() { return window_.get(); }
-  TPortSettingsFlow& Settings() { return flow_; }
-  TComPortClass& Link() { return link_; }
+  TForm1& MainWindow() { return *window_; }
 
  private:
-  std::unique_ptr<QMainWindow> window_;
+  QString port_;
+  std::unique_ptr<TConfiguration> config_ = std::make_unique<TConfiguration>();
+  TMainState state_;
   TQtWaiter waiter_;
-  TQtSerialPort port_{waiter_};
+  TQtSerialPort serial_{waiter_};
   TQtUserInterface ui_;
-  TComPortClass link_{port_, waiter_, ui_};
-  TQtSettingsDialogs dialogs_;
-  TPortSettingsFlow flow_;
+  TComPortClass link_{serial_, waiter_, ui_};
+  TNoEditorWindows editors_;
+  TForm1Controller form_;
+  std::unique_ptr<TForm1> window_;
+  std::unique_ptr<TQtSettingsDialogs> dialogs_;
+  std::unique_ptr<TPortSettingsFlow> flow_;
 };
+
+// "FParol.dat" in the user's configuration folder of the program.
+QString PasswordFilePath();
 
 }  // namespace lur

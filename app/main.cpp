@@ -12,13 +12,21 @@ int main(int argc, char** argv) {
   QCommandLineParser parser;
   parser.setApplicationDescription("Программатор ЛУР - 05HMI");
   parser.addHelpOption();
-  QCommandLineOption portOption("port", "Serial port offered first in the port list (a device path).", "PATH");
+  QCommandLineOption portOption("port", "Serial port offered first in the port list (a device path).",
+                                "PATH");
   parser.addOption(portOption);
   parser.process(app);
 
   lur::TLurprog program(parser.value(portOption));
   program.Show();
-  // The port stays closed until the user confirms the port settings.
-  QTimer::singleShot(0, &program, &lur::TLurprog::Start);
+  // scripts/screenshot.sh: read the controller on --port and save the window.
+  const QString screenshot = qEnvironmentVariable("LURPROG_SCREENSHOT");
+  if (!screenshot.isEmpty()) {
+    QTimer::singleShot(200, &program, [&program, screenshot] { program.Screenshot(screenshot); });
+  } else {
+    // The password first; the port stays closed until the user confirms the
+    // port settings.
+    QTimer::singleShot(0, &program, &lur::TLurprog::Start);
+  }
   return app.exec();
 }

@@ -8,6 +8,7 @@
 #include "link/TComPortClass.h"
 #include "link/TPageWriter.h"
 #include "shell/TModuleTable.h"
+#include "shell/TNewConfiguration.h"
 #include "ui/TUserInterface.h"
 
 namespace lur {
@@ -118,6 +119,10 @@ void TForm1Controller::CBoxUstrZClick(int number) {
   serv.SetAddressIndex(serv.GetDeviceIndex());
   State().ustr = number;
   State().ustrZ = number;
+}
+
+bool TForm1Controller::CreatFileClick(TConfigDialogRunner& dialog) {
+  return TNewConfiguration(files_, dialog).CreatFileClick();
 }
 
 bool TForm1Controller::OpenFileClick() { return files_.OpenFileClick(); }

@@ -15,6 +15,7 @@
 namespace lur {
 
 class TComPortClass;
+class TConfigDialogRunner;
 class TUserInterface;
 
 // "программирование закончено с ошибкой"
@@ -51,6 +52,8 @@ class TForm1Controller {
   // CBoxUstrZ: renumber the addressed controller to `number` (page 99).
   void CBoxUstrZClick(int number);
 
+  // "Создание файла конфигурации": the dialog TConfig, then the new file.
+  bool CreatFileClick(TConfigDialogRunner& dialog);
   bool OpenFileClick();   // F3
   bool SaveFileClick();   // F2
   bool InPortButClick();  // F9
