@@ -38,11 +38,13 @@ class CliFiles : public ::testing::Test {
 };
 
 TEST_F(CliFiles, NewCreatesTheLayoutOfItsBlockCount) {
-  ASSERT_EQ(lurctl_.Run({"new", "--modules", "713", "--display", "0", "-o", dir_.File("conf")}), 0) << lurctl_.err;
+  ASSERT_EQ(lurctl_.Run({"new", "--modules", "713", "--display", "0", "-o", dir_.File("conf")}), 0)
+      << lurctl_.err;
   EXPECT_TRUE(Has(lurctl_.err, "Создан файл конфигурации " + dir_.File("conf.lur")));
   EXPECT_EQ(fs::file_size(dir_.File("conf.lur")), 35437u);
 
-  ASSERT_EQ(lurctl_.Run({"new", "--modules", "1863", "--display", "1", "--fb", "60", "-o", dir_.File("s.lur")}), 0);
+  ASSERT_EQ(
+      lurctl_.Run({"new", "--modules", "1863", "--display", "1", "--fb", "60", "-o", dir_.File("s.lur")}), 0);
   EXPECT_EQ(fs::file_size(dir_.File("s.lur")), 17955u);
   EXPECT_TRUE(Has(lurctl_.err, "Файл создан на 60 ФБ"));
 }
