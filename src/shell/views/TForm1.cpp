@@ -251,7 +251,7 @@ QGroupBox* TForm1::BuildModuleTable() {
     Row& row = rows_[s];
     row.caption = Static(("M" + n).toLatin1().constData(), box);
     row.caption->setMinimumWidth(
-        row.caption->fontMetrics().horizontalAdvance("МР-74       вых 1-4 реле    220V AC  2A"));
+        row.caption->fontMetrics().horizontalAdvance("МР-74       вых 1-4 реле    220V AC  2A") + 24);
     auto* address = Static(("AdrM" + n).toLatin1().constData(), box);
     address->setText(QString::number(s));
     address->setAlignment(Qt::AlignCenter);
