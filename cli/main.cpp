@@ -138,10 +138,15 @@ int main(int argc, char** argv) {
   }
   const int deviceIndex = options->device - 1;
   int rc = 1;
-  if (command == "identify") rc = lur::Identify(link, deviceIndex);
-  else if (command == "raw") rc = lur::Raw(link, deviceIndex, options->arguments);
-  else if (command == "read") rc = lur::RunRead(*options, link, ui);
-  else if (command == "write") rc = lur::RunWrite(*options, link, ui);
+  if (command == "identify") {
+    rc = lur::Identify(link, deviceIndex);
+  } else if (command == "raw") {
+    rc = lur::Raw(link, deviceIndex, options->arguments);
+  } else if (command == "read") {
+    rc = lur::RunRead(*options, link, ui);
+  } else if (command == "write") {
+    rc = lur::RunWrite(*options, link, ui);
+  }
   link.ClosePort();
   return rc;
 }
