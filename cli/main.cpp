@@ -14,6 +14,7 @@
 #include "cli/CmdWrite.h"
 #include "cli/TLurctlOptions.h"
 #include "link/TComPortClass.h"
+#include "model/ModuleTypes.h"
 #include "link/TQtSerialPort.h"
 #include "link/TWaiter.h"
 #include "ui/TTerminalUserInterface.h"
@@ -58,7 +59,7 @@ int Identify(TComPortClass& link, int deviceIndex) {
   }
   const std::uint8_t* id = answer.data() + 3;
   std::string modules;
-  for (int slot = 0; slot < 8; ++slot) modules += "0123456789ABCDEF"[id[1 + slot] & 0x0F];
+  for (int slot = 0; slot < 8; ++slot) modules += lur::ModuleCodeDigit(id[1 + slot]);
   std::printf("device: %d\n", deviceIndex + 1);
   std::printf("modules: %s\n", modules.c_str());
   std::printf("display: %d\n", id[14]);

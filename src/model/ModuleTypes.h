@@ -31,6 +31,9 @@ inline constexpr int kModuleControlLoop = 14;  // control loop module (pages 32,
 
 enum class ModuleGroup { None, DiscreteInput, AnalogInput, Output };
 
+// A module code as the one upper-case hexadecimal digit the main window shows.
+constexpr char ModuleCodeDigit(int code) { return "0123456789ABCDEF"[code & 0x0F]; }
+
 constexpr ModuleGroup GroupOfModule(int code) {
   switch (code) {
     case 1:

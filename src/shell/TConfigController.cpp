@@ -1,5 +1,6 @@
 #include "shell/TConfigController.h"
 
+#include "model/ModuleTypes.h"
 #include "shell/TConfiguration.h"
 #include "ui/TUserInterface.h"
 
@@ -32,7 +33,6 @@ int HexValue(char c) {
   return -1;
 }
 
-char HexDigit(int v) { return "0123456789ABCDEF"[v & 0x0F]; }
 
 // The order of the new slots: discrete inputs, analog inputs, outputs, the
 // control loop module; each group in the order of the dialog's slots.
@@ -146,7 +146,7 @@ void TConfigController::SlotTypeChanged(int slot, int type) {
 
 void TConfigController::SetDigit(int slot, int type) {
   if (EditModif.size() < kSlotCount) EditModif.resize(kSlotCount, '0');
-  EditModif[static_cast<std::size_t>(slot)] = HexDigit(type);
+  EditModif[static_cast<std::size_t>(slot)] = ModuleCodeDigit(type);
 }
 
 void TConfigController::M1Click(int slot, int type) {
@@ -178,7 +178,7 @@ char TConfigController::EditModifKeyPress(char key) {
     ShowError(ui_, kInputErrorText);
     return 0;
   }
-  return HexDigit(v);
+  return ModuleCodeDigit(v);
 }
 
 bool TConfigController::EditModifChange(const std::string& text) {
@@ -195,7 +195,7 @@ bool TConfigController::EditModifChange(const std::string& text) {
   for (int s = 0; s < kSlotCount; ++s) {
     const bool present = s < static_cast<int>(text.size());
     const int t = present ? HexValue(text[static_cast<std::size_t>(s)]) : kModuleEmpty;
-    if (present) EditModif += HexDigit(t);
+    if (present) EditModif += ModuleCodeDigit(t);
     if (t != M[s]) SlotTypeChanged(s, t);
   }
   return true;
@@ -274,7 +274,7 @@ bool TConfigController::CheckAndReorder() {
   const auto saveBD = SaveBD, saveBDEnabled = SaveBDEnabled, mvst = MVSTNew;
   EditModif.clear();
   for (int s = 0; s < kSlotCount; ++s) {
-    EditModif += HexDigit(set.types[s]);
+    EditModif += ModuleCodeDigit(set.types[s]);
     M[s] = set.types[s];
     const int from = set.origin[s];
     SaveBD[s] = from >= 0 && saveBD[from];

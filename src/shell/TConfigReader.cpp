@@ -5,6 +5,7 @@
 
 #include "link/TComPortClass.h"
 #include "model/ModuleTypes.h"
+#include "shell/TModuleTable.h"
 #include "shell/TransferTexts.h"
 #include "ui/TUserInterface.h"
 
@@ -20,12 +21,6 @@ const std::vector<std::string>& ReadDisables() {
   static const std::vector<std::string> names = {"ButProgDiskr", "ButTimeDate", "LocNetObm", "LocalNet1",
                                                  "LocNet15"};
   return names;
-}
-
-std::string ModuleCodesText(const TServClass& serv) {
-  std::string text;
-  for (int slot = 0; slot < kSlotCount; ++slot) text += "0123456789ABCDEF"[serv.GetModuleType(slot) & 0x0F];
-  return text;
 }
 
 }  // namespace

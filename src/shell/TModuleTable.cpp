@@ -20,7 +20,6 @@ constexpr std::array<int, kMaxDisplayType + 1> kDesignationSlots = {4, 8, 8, 2, 
 constexpr std::array<const char*, kMaxDisplayType + 1> kDesignationDisplay = {"4A ", "8B ", "8C ", "2E ",
                                                                               "8D "};
 
-char HexDigit(int code) { return "0123456789ABCDEF"[code & 0x0F]; }
 
 // The identifier of entry shown by its first `slots` slots, as the table's
 // ranges show them.
@@ -61,7 +60,7 @@ std::string OutputRange(const TServClass& serv, int group) {
 
 std::string ModuleCodesText(const TServClass& serv) {
   std::string text;
-  for (int s = 0; s < kSlotCount; ++s) text += HexDigit(serv.GetModuleType(s));
+  for (int s = 0; s < kSlotCount; ++s) text += ModuleCodeDigit(serv.GetModuleType(s));
   return text;
 }
 
@@ -69,7 +68,7 @@ std::string DeviceDesignation(const TServClass& serv) {
   const int display = serv.GetDisplayType();
   if (display < 0 || display > kMaxDisplayType) return "ЛУР-05-";
   std::string text = std::string("ЛУР-05-") + kDesignationDisplay[display];
-  for (int s = 0; s < kDesignationSlots[display]; ++s) text += HexDigit(serv.GetModuleType(s));
+  for (int s = 0; s < kDesignationSlots[display]; ++s) text += ModuleCodeDigit(serv.GetModuleType(s));
   return text;
 }
 
@@ -92,7 +91,7 @@ TModuleRow ModuleRowOf(const TServClass& serv, int slot) {
   TModuleRow row;
   const int type = serv.GetModuleType(slot);
   const int group = serv.GroupIndexOfSlot(slot);
-  row.code = std::string(1, HexDigit(type));
+  row.code = std::string(1, ModuleCodeDigit(type));
   row.buttonEnabled = true;
   row.buttonCaption = kProgram;
   switch (type) {
