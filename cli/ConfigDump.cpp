@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "cli/HexText.h"
 #include "model/Cp1251.h"
 #include "shell/TConfigFile.h"
 #include "shell/TFileOperations.h"
@@ -17,16 +18,6 @@ namespace {
 std::string Decoded(const std::string& bytes) {
   const auto end = bytes.find_last_not_of(' ');
   return Cp1251ToUtf8(end == std::string::npos ? std::string() : bytes.substr(0, end + 1));
-}
-
-std::string Hex(const std::uint8_t* bytes, std::size_t n) {
-  std::string text;
-  char b[4];
-  for (std::size_t i = 0; i < n; ++i) {
-    std::snprintf(b, sizeof b, i ? " %02X" : "%02X", bytes[i]);
-    text += b;
-  }
-  return text;
 }
 
 TDumpNode Identity(const TConfiguration& c) {
@@ -44,7 +35,7 @@ TDumpNode Identity(const TConfiguration& c) {
       .Add("discrete_outputs", id[TServClass::kIdOutputCount])
       .Add("processed_discrete", s.GetProcessedDiscreteCount())
       .Add("processed_analog", s.GetProcessedAnalogCount())
-      .Add("reserved_bytes", Hex(id.data() + 9, 2))
+      .Add("reserved_bytes", HexBytes(id.data() + 9, 2))
       .Add("function_blocks", ConfigFileBlockCount(c));
 }
 
@@ -219,7 +210,7 @@ TDumpNode FunctionBlocks(const TConfiguration& c) {
                     .Add("block", i + 1)
                     .Add("TipFB", fb.GetTipFB(i))
                     .Add("SubTip", fb.GetSubTip(i))
-                    .Add("bytes", Hex(record.data() + 1, record.size() - 1)));
+                    .Add("bytes", HexBytes(record.data() + 1, record.size() - 1)));
   }
   return blocks;
 }
@@ -279,7 +270,7 @@ TDumpNode ControlLoops(const TConfiguration& c) {
                         .Add("OL", TDumpNode::Real(reg.GetParam(i, P::OL)))
                         .Add("OH", TDumpNode::Real(reg.GetParam(i, P::OH)))
                         .Add("OSF", TDumpNode::Real(reg.GetParam(i, P::OSF)))
-                        .Add("reserved", Hex(reserved, sizeof reserved)));
+                        .Add("reserved", HexBytes(reserved, sizeof reserved)));
     TDumpNode points = TDumpNode::Array("point");
     for (int k = 0; k < TProgRegClass::kPoints; ++k) {
       points.Push(TDumpNode::Object()
@@ -292,7 +283,7 @@ TDumpNode ControlLoops(const TConfiguration& c) {
                      .Add("record", i + 1)
                      .Add("AReg", reg.GetAReg(i))
                      .Add("points", std::move(points))
-                     .Add("reserved", Hex(setter.data() + 25, 3)));
+                     .Add("reserved", HexBytes(setter.data() + 25, 3)));
   }
   return TDumpNode::Object().Add("regulators", std::move(regulators)).Add("setters", std::move(setters));
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/CmdDiff.h"
+#include "cli/HexText.h"
 #include "cli/CmdDump.h"
 #include "cli/CmdNew.h"
 #include "cli/CmdRead.h"
@@ -21,30 +22,6 @@
 
 namespace lur {
 namespace {
-
-std::string Hex(const std::uint8_t* p, std::size_t n) {
-  std::string s;
-  char b[4];
-  for (std::size_t i = 0; i < n; ++i) {
-    std::snprintf(b, sizeof b, i ? " %02X" : "%02X", p[i]);
-    s += b;
-  }
-  return s;
-}
-
-bool ParseHexByte(const std::string& text, std::uint8_t& value) {
-  if (text.empty() || text.size() > 2) return false;
-  unsigned v = 0;
-  for (char c : text) {
-    v <<= 4;
-    if (c >= '0' && c <= '9') v |= static_cast<unsigned>(c - '0');
-    else if (c >= 'a' && c <= 'f') v |= static_cast<unsigned>(c - 'a' + 10);
-    else if (c >= 'A' && c <= 'F') v |= static_cast<unsigned>(c - 'A' + 10);
-    else return false;
-  }
-  value = static_cast<std::uint8_t>(v);
-  return true;
-}
 
 int Identify(TComPortClass& link, int deviceIndex) {
   std::array<std::uint8_t, 435> answer{};
@@ -67,7 +44,7 @@ int Identify(TComPortClass& link, int deviceIndex) {
   std::printf("discrete outputs: %d\n", id[11]);
   std::printf("processed discrete signals: %d\n", id[12]);
   std::printf("processed analog signals: %d\n", id[13]);
-  std::printf("identity: %s\n", Hex(id, 15).c_str());
+  std::printf("identity: %s\n", HexBytes(id, 15).c_str());
   return 0;
 }
 
@@ -91,7 +68,7 @@ int Raw(TComPortClass& link, int deviceIndex, const std::vector<std::string>& ar
     link.ReportError(deviceIndex, code);
     return 1;
   }
-  if (bytes[0] != 0x46) std::printf("%s\n", Hex(answer.data(), static_cast<std::size_t>(link.AnswerLength)).c_str());
+  if (bytes[0] != 0x46) std::printf("%s\n", HexBytes(answer.data(), static_cast<std::size_t>(link.AnswerLength)).c_str());
   return 0;
 }
 

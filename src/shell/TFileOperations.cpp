@@ -19,8 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSuffix = "lur";
-constexpr const char* kExtension = ".lur";
 constexpr const char* kOpenTitle = "Открытие файла конфигурации";
 constexpr const char* kFileModeLabel = "Режим работы с файлом ";
 
@@ -72,16 +70,32 @@ TFileOperations::TFileOperations(TConfiguration& config, TUserInterface& ui, TMa
                                  const std::function<void()>& refreshUnits)
     : config_(config), ui_(ui), state_(state), refreshView_(refreshView), refreshUnits_(refreshUnits) {}
 
-std::string TFileOperations::CheckSaveName(std::string name, bool& again) {
+TFileChoice ConfigFileChoice(bool save, const std::string& title, const std::string& initialPath) {
+  TFileChoice choice;
+  choice.save = save;
+  choice.title = title;
+  choice.filter = kConfigFileFilter;
+  choice.defaultSuffix = "lur";
+  choice.initialPath = initialPath;
+  return choice;
+}
+
+std::optional<std::string> ConfigFileName(const std::string& chosen) {
+  const std::string extension = fs::path(chosen).extension().string();
+  if (extension.empty()) return chosen + ".lur";
+  if (extension == ".lur") return chosen;
+  return std::nullopt;
+}
+
+std::string TFileOperations::CheckSaveName(const std::string& chosen, bool& again) {
   again = false;
-  const fs::path chosen(name);
-  if (chosen.extension().empty()) {
-    name += kExtension;
-  } else if (chosen.extension() != kExtension) {
+  const auto fileName = ConfigFileName(chosen);
+  if (!fileName) {
     Warn(ui_, kWrongName, kWrongNameCaption);
     again = true;
     return {};
   }
+  const std::string& name = *fileName;
   if (!FileExists(name)) return name;
   if (Ask(ui_, kReplaceQuestion, kReplaceCaption) != MsgAnswer::Yes) {
     again = true;
@@ -94,12 +108,7 @@ std::string TFileOperations::CheckSaveName(std::string name, bool& again) {
 
 bool TFileOperations::SaveFileClick() {
   for (;;) {
-    TFileChoice choice;
-    choice.save = true;
-    choice.filter = kConfigFileFilter;
-    choice.defaultSuffix = kSuffix;
-    choice.initialPath = state_.fileName;
-    const auto chosen = ui_.ChooseFile(choice);
+    const auto chosen = ui_.ChooseFile(ConfigFileChoice(true, "", state_.fileName));
     if (!chosen) return false;
     bool again = false;
     const std::string name = CheckSaveName(*chosen, again);
@@ -129,12 +138,7 @@ bool TFileOperations::WriteConfigFile(const std::string& path) {
 bool TFileOperations::OpenFileClick() {
   int& chosenByNewConfiguration = config_.Serv.StateFlags[0];
   if (chosenByNewConfiguration == 1 && !state_.fileName.empty()) return OpenFile(state_.fileName);
-  TFileChoice choice;
-  choice.title = kOpenTitle;
-  choice.filter = kConfigFileFilter;
-  choice.defaultSuffix = kSuffix;
-  choice.initialPath = state_.fileName;
-  const auto chosen = ui_.ChooseFile(choice);
+  const auto chosen = ui_.ChooseFile(ConfigFileChoice(false, kOpenTitle, state_.fileName));
   if (!chosen) {
     chosenByNewConfiguration = 0;
     return false;

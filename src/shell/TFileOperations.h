@@ -3,7 +3,10 @@
 // configuration to and from a ".lur" file, with the main window's questions
 // and the file mode that an opened file starts.
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "ui/TUserInterface.h"
 
 namespace lur {
 
@@ -14,6 +17,12 @@ class TUserInterface;
 
 // "Файлы типа .lur|*.lur|Все файлы|*.*"
 extern const char* const kConfigFileFilter;
+
+// The file dialog of configuration files: filter, suffix, the name offered.
+TFileChoice ConfigFileChoice(bool save, const std::string& title, const std::string& initialPath);
+// The file a chosen name stands for: ".lur" appended when it has no
+// extension; nothing when it has another one.
+std::optional<std::string> ConfigFileName(const std::string& chosen);
 
 class TFileOperations {
  public:
@@ -47,7 +56,7 @@ class TFileOperations {
  private:
   // Steps 2..4 of saving for one chosen name: the final name, or nothing
   // when the user is to choose again (again = true) or saving ends.
-  std::string CheckSaveName(std::string name, bool& again);
+  std::string CheckSaveName(const std::string& chosen, bool& again);
 
   TConfiguration& config_;
   TUserInterface& ui_;

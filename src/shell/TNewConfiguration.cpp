@@ -28,7 +28,6 @@ constexpr const char* kCreateCaption = "Создание файла";
 constexpr const char* kRecreateQuestion = "Файл с таким именем существует.\nСоздать его заново?";
 constexpr const char* kNotCreated = "Файл конфигурации не удается создать";
 constexpr const char* kCreated = "Создан файл конфигурации ";
-constexpr const char* kExtension = ".lur";
 
 using Real = TProgMBAClass::ChannelReal;
 
@@ -187,18 +186,10 @@ void BuildNewTables(TConfiguration& scratch, const TConfiguration& open, const T
 
 std::optional<std::string> AskFileName(TUserInterface& ui, const std::string& proposed) {
   for (;;) {
-    TFileChoice choice;
     // A name that does not exist yet must be accepted: a save-type dialog.
-    choice.save = true;
-    choice.title = kNameTitle;
-    choice.filter = kConfigFileFilter;
-    choice.defaultSuffix = "lur";
-    choice.initialPath = proposed;
-    const auto chosen = ui.ChooseFile(choice);
+    const auto chosen = ui.ChooseFile(ConfigFileChoice(true, kNameTitle, proposed));
     if (!chosen) return std::nullopt;
-    const fs::path name(*chosen);
-    if (name.extension().empty()) return *chosen + kExtension;
-    if (name.extension() == kExtension) return *chosen;
+    if (auto name = ConfigFileName(*chosen)) return name;
     ui.Message({kWrongName, kWrongNameCaption, MsgIcon::Warning, MsgButtons::Ok, MsgAnswer::Ok});
   }
 }
