@@ -9,7 +9,7 @@
 #include "link/TComPortClass.h"
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
-#include "shell/TConfiguration.h"
+#include "model/TConfiguration.h"
 #include "shell/TEditorWindows.h"
 #include "shell/TForm1Controller.h"
 #include "shell/TMainState.h"

@@ -6,7 +6,7 @@
 
 #include "shell/TConfigController.h"
 #include "shell/TConfigDialogRunner.h"
-#include "shell/TConfiguration.h"
+#include "model/TConfiguration.h"
 #include "shell/TFileOperations.h"
 #include "shell/TMainState.h"
 #include "shell/TNewConfiguration.h"

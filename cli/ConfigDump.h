@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli/TDumpNode.h"
-#include "shell/TConfiguration.h"
+#include "model/TConfiguration.h"
 
 namespace lur {
 

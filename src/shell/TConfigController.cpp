@@ -1,7 +1,7 @@
 #include "shell/TConfigController.h"
 
 #include "model/ModuleTypes.h"
-#include "shell/TConfiguration.h"
+#include "model/TConfiguration.h"
 #include "ui/TUserInterface.h"
 
 namespace lur {

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "shell/TConfiguration.h"
+#include "model/TConfiguration.h"
 
 namespace lur {
 

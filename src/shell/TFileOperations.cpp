@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "shell/TConfigFile.h"
-#include "shell/TConfiguration.h"
+#include "model/TConfiguration.h"
 #include "shell/TFileAccess.h"
 #include "shell/TMainState.h"
 #include "shell/TModuleTable.h"

@@ -9,7 +9,7 @@
 #include "shell/TConfigController.h"
 #include "shell/TConfigDialogRunner.h"
 #include "shell/TConfigFile.h"
-#include "shell/TConfiguration.h"
+#include "model/TConfiguration.h"
 #include "shell/TFileAccess.h"
 #include "shell/TFileOperations.h"
 #include "shell/TMainState.h"

@@ -3,27 +3,14 @@
 // the main window's state, plus the two refreshes of the main window.
 #include <functional>
 
-#include "link/TPageWriter.h"
-#include "shell/TConfiguration.h"
+#include "model/TConfiguration.h"
+#include "session/TServAddressing.h"
 #include "shell/TMainState.h"
 
 namespace lur {
 
 class TComPortClass;
 class TUserInterface;
-
-// Requests go to the service record's addressing index; after a page write
-// they go to its configured device.
-class TServAddressing : public TDeviceAddressing {
- public:
-  explicit TServAddressing(TServClass& serv) : serv_(serv) {}
-  int AddressIndex() const override { return serv_.GetAddressIndex(); }
-  void SetAddressIndex(int index) override { serv_.SetAddressIndex(index); }
-  int DeviceIndex() const override { return serv_.GetDeviceIndex(); }
-
- private:
-  TServClass& serv_;
-};
 
 struct TShellContext {
   TConfiguration& config;

@@ -10,7 +10,7 @@
 // function block inputs.
 #include <optional>
 
-#include "shell/TConfiguration.h"
+#include "model/TConfiguration.h"
 
 namespace lur {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "shell/TConfigFile.h"
-#include "shell/TConfiguration.h"
+#include "model/TConfiguration.h"
 
 namespace lur::test {
 
