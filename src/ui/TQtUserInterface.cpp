@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/TQtFieldErrors.h"
+
 namespace lur {
 namespace {
 
@@ -61,9 +63,9 @@ QString QtFilter(const std::string& filter) {
 
 }  // namespace
 
-MsgAnswer TQtUserInterface::Message(const TMessage& message) {
+MsgAnswer ExecMessageBox(const TMessage& message, QWidget* parent) {
   QMessageBox box(Icon(message.icon), QString::fromStdString(message.caption),
-                  QString::fromStdString(message.text), Buttons(message.buttons), parent_);
+                  QString::fromStdString(message.text), Buttons(message.buttons), parent);
   box.setObjectName("MessageBox");
   box.setWindowModality(Qt::ApplicationModal);
   box.setDefaultButton(ToQt(message.defaultAnswer));
@@ -72,6 +74,8 @@ MsgAnswer TQtUserInterface::Message(const TMessage& message) {
                                                               : QMessageBox::Cancel);
   return FromQt(box.exec());
 }
+
+MsgAnswer TQtUserInterface::Message(const TMessage& message) { return ExecMessageBox(message, parent_); }
 
 std::optional<std::string> TQtUserInterface::ChooseFile(const TFileChoice& choice) {
   QFileDialog dialog(parent_, QString::fromStdString(choice.title), QString::fromStdString(choice.initialPath),
@@ -103,6 +107,45 @@ void TQtUserInterface::ProgressStepIt() {
 
 void TQtUserInterface::ProgressHide() {
   if (bar_) bar_->setVisible(false);
+}
+
+namespace {
+
+QWidget* FindIn(QWidget* root, const QString& name) {
+  if (!root) return nullptr;
+  if (root->objectName() == name) return root;
+  return root->findChild<QWidget*>(name);
+}
+
+}  // namespace
+
+QWidget* TQtUserInterface::FindField(const std::string& name) const {
+  const QString qname = QString::fromStdString(name);
+  if (QWidget* focus = QApplication::focusWidget(); focus && focus->objectName() == qname) return focus;
+  for (QWidget* root : {QApplication::activeModalWidget(), QApplication::activeWindow(), parent_.data()}) {
+    if (QWidget* w = FindIn(root, qname)) return w;
+  }
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (!top->isVisible()) continue;
+    if (QWidget* w = FindIn(top, qname)) return w;
+  }
+  return nullptr;
+}
+
+void TQtUserInterface::ShowInputError(const std::string& field, const std::string& text) {
+  if (QWidget* w = FindField(field)) {
+    FlashInputError(w, QString::fromStdString(text));
+  } else {
+    ShowError(*this, text);
+  }
+}
+
+void TQtUserInterface::ShowInlineError(const std::string& field, const std::string& text) {
+  if (QWidget* w = FindField(field)) {
+    ShowErrorMarker(w, QString::fromStdString(text));
+  } else {
+    ShowError(*this, text);
+  }
 }
 
 }  // namespace lur

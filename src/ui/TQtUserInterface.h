@@ -1,6 +1,6 @@
 #pragma once
-// The desktop's user: task-modal message boxes, file dialogs and the main
-// window's progress bar.
+// The desktop's user: task-modal message boxes, file dialogs, the main
+// window's progress bar and the error marks of the dialogs' fields.
 #include <QPointer>
 #include <QProgressBar>
 #include <QWidget>
@@ -23,10 +23,23 @@ class TQtUserInterface : public TUserInterface {
   void ProgressStepIt() override;
   void ProgressHide() override;
 
+  // The field named `name` where the user is working: the focused widget
+  // when it has that name, else the first of that name in the active modal
+  // window, the active window, the parent, then any visible window.
+  QWidget* FindField(const std::string& name) const;
+
+ protected:
+  void ShowInputError(const std::string& field, const std::string& text) override;
+  void ShowInlineError(const std::string& field, const std::string& text) override;
+
  private:
   QPointer<QWidget> parent_;
   QPointer<QProgressBar> bar_;
   int step_ = 1;
 };
+
+// A task-modal message box over `parent` (objectName "MessageBox"), as
+// every box of the program is shown.
+MsgAnswer ExecMessageBox(const TMessage& message, QWidget* parent);
 
 }  // namespace lur

@@ -1,7 +1,8 @@
 #pragma once
-// The one way controllers speak to the user: message boxes, file choice and
-// the progress bar of long transfers. The program implements it with Qt
-// widgets, the tests with scripted answers, lurctl with the terminal.
+// The one way controllers speak to the user: message boxes, file choice, the
+// progress bar of long transfers and the errors of input fields. The program
+// implements it with Qt widgets, the tests with scripted answers, lurctl with
+// the terminal.
 #include <optional>
 #include <string>
 
@@ -27,6 +28,11 @@ struct TFileChoice {
   std::string initialPath;
 };
 
+// The default text of the input error box and of the inline marker.
+extern const char* const kInputErrorMessage;  // " Ошибка ввода "
+// What the hidden inline marker `ErrorText` holds until it is used.
+extern const char* const kErrorMarkerText;  // "ошибка"
+
 class TUserInterface {
  public:
   virtual ~TUserInterface() = default;
@@ -41,6 +47,25 @@ class TUserInterface {
   virtual void ProgressShow(int maximum, int step) = 0;
   virtual void ProgressStepIt() = 0;
   virtual void ProgressHide() = 0;
+
+  // Errors of an input field, named by its objectName ("EditT"), so a
+  // controller reports them without holding widgets.
+  // The input error box: the field turns red, a beep, a task-modal box with
+  // `text` (caption "Ошибка", error icon), then the field turns white again.
+  void InputError(const std::string& field, const std::string& text = kInputErrorMessage) {
+    ShowInputError(field, text);
+  }
+  // The inline marker: the dialog's hidden `ErrorText` takes `text` with a
+  // beep and shows beside the field (top = field bottom - 5, left = field
+  // left - 15) until the mouse passes over it.
+  void InlineError(const std::string& field, const std::string& text = kInputErrorMessage) {
+    ShowInlineError(field, text);
+  }
+
+ protected:
+  // Without windows both are the error box with the text alone.
+  virtual void ShowInputError(const std::string& field, const std::string& text);
+  virtual void ShowInlineError(const std::string& field, const std::string& text);
 };
 
 // The boxes every window uses, with the system's captions.

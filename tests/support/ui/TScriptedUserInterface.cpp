@@ -35,6 +35,14 @@ void TScriptedUserInterface::ProgressStepIt() {
 
 void TScriptedUserInterface::ProgressHide() { progressVisible = false; }
 
+void TScriptedUserInterface::ShowInputError(const std::string& field, const std::string& text) {
+  inputErrors.push_back({field, text});
+}
+
+void TScriptedUserInterface::ShowInlineError(const std::string& field, const std::string& text) {
+  inlineErrors.push_back({field, text});
+}
+
 std::vector<std::string> TScriptedUserInterface::Texts() const {
   std::vector<std::string> texts;
   for (const auto& m : shown) texts.push_back(m.text);

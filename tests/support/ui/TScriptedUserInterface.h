@@ -1,6 +1,7 @@
 #pragma once
-// A user who answers from a script and remembers every box shown: the tests'
-// stand-in for the desktop. An unscripted question takes the box's default.
+// A user who answers from a script and remembers every box shown and every
+// field error reported: the tests' stand-in for the desktop. An unscripted
+// question takes the box's default.
 #include <deque>
 #include <optional>
 #include <string>
@@ -9,6 +10,13 @@
 #include "ui/TUserInterface.h"
 
 namespace lur {
+
+// An error reported on an input field: the field's objectName and the text.
+struct TFieldError {
+  std::string field;
+  std::string text;
+  bool operator==(const TFieldError&) const = default;
+};
 
 class TScriptedUserInterface : public TUserInterface {
  public:
@@ -30,9 +38,17 @@ class TScriptedUserInterface : public TUserInterface {
   int progressStep = 0;
   int progressPosition = 0;
   int progressSteps = 0;  // StepIt calls since the last show
+  // Field errors, in order: the input error boxes (red field and box) and
+  // the inline markers. Neither is counted in `shown`.
+  std::vector<TFieldError> inputErrors;
+  std::vector<TFieldError> inlineErrors;
 
   // The texts shown, in order; convenient for whole-sequence assertions.
   std::vector<std::string> Texts() const;
+
+ protected:
+  void ShowInputError(const std::string& field, const std::string& text) override;
+  void ShowInlineError(const std::string& field, const std::string& text) override;
 };
 
 }  // namespace lur
