@@ -126,10 +126,10 @@ bool TQtFieldInput::KeyPress(QKeyEvent* event) {
     return false;
   }
   // A key that passed may still type a character the field cannot hold (a
-  // letter of another script in a text field, a sign in an integer field
-  // typed with Ctrl and Alt).
+  // letter of another script in a text field). Keys with Ctrl type nothing.
   const QString text = event->text();
-  if (!text.isEmpty() && text[0].isPrint() && !IsFieldText(kind_, text.toStdString())) {
+  if (!(event->modifiers() & Qt::ControlModifier) && !text.isEmpty() && text[0].isPrint() &&
+      !IsFieldText(kind_, text.toStdString())) {
     Refuse();
     return true;
   }
