@@ -9,6 +9,7 @@ packages=(
   libgtest-dev googletest
   libmodbus-dev mbpoll socat
   xvfb xauth
+  poppler-utils fonts-dejavu-core
 )
 
 missing=()

@@ -1,0 +1,128 @@
+#include "reports/ReportDocument.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontDatabase>
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+namespace lur {
+namespace {
+
+QString Q(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+QTextCharFormat CharFormat(const QFont& base, int pointSize, bool bold) {
+  QTextCharFormat format;
+  QFont font = base;
+  font.setPointSize(pointSize);
+  font.setBold(bold);
+  format.setFont(font);
+  return format;
+}
+
+// Text with its tabs and line breaks: QTextCursor::insertText turns '\n'
+// into a new block, which is what a line break of the report is.
+void InsertText(QTextCursor& cursor, const std::string& text, const QTextCharFormat& format) {
+  cursor.insertText(Q(text), format);
+}
+
+void InsertTable(QTextCursor& cursor, const TReportTable& table, const QFont& font) {
+  const int columns = static_cast<int>(TReport::ColumnCount(table));
+  if (columns == 0) return;
+  const bool hasHeader = !table.headers.empty();
+  const int rows = static_cast<int>(table.rows.size()) + (hasHeader ? 1 : 0);
+  if (rows == 0) return;
+  QTextTableFormat format;
+  format.setHeaderRowCount(hasHeader ? 1 : 0);
+  // Frame lengths are 1/96 inch whatever the device: a 0.75-point rule and
+  // 2 points of padding.
+  format.setBorder(1);
+  format.setBorderBrush(Qt::black);
+  format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+  format.setBorderCollapse(true);
+  format.setCellPadding(2.67);
+  format.setCellSpacing(0);
+  format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+  QList<QTextLength> widths;
+  for (int c = 0; c < columns; ++c) {
+    widths << QTextLength(QTextLength::PercentageLength, 100 * TReport::ColumnShare(table, c));
+  }
+  format.setColumnWidthConstraints(widths);
+  QTextTable* t = cursor.insertTable(rows, columns, format);
+  const QTextCharFormat headerFormat = CharFormat(font, 10, true);
+  const QTextCharFormat cellFormat = CharFormat(font, 10, false);
+  auto fill = [&](int row, const std::vector<std::string>& cells, const QTextCharFormat& f) {
+    for (int c = 0; c < columns && c < static_cast<int>(cells.size()); ++c) {
+      QTextCursor cell = t->cellAt(row, c).firstCursorPosition();
+      InsertText(cell, cells[static_cast<std::size_t>(c)], f);
+    }
+  };
+  int row = 0;
+  if (hasHeader) fill(row++, table.headers, headerFormat);
+  for (const auto& cells : table.rows) fill(row++, cells, cellFormat);
+  cursor.movePosition(QTextCursor::End);
+}
+
+}  // namespace
+
+void LayReport(const TReport& report, QTextDocument& document) {
+  document.clear();
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPointSize(10);
+  document.setDefaultFont(font);
+  QTextCursor cursor(&document);
+  // One edit: the layout runs once at the end, not after every cell (which
+  // costs seconds per page of a long table).
+  cursor.beginEditBlock();
+  bool first = true;
+  auto newBlock = [&](Qt::Alignment alignment) {
+    QTextBlockFormat format;
+    format.setAlignment(alignment);
+    if (first) {
+      cursor.setBlockFormat(format);
+      first = false;
+    } else {
+      cursor.insertBlock(format);
+    }
+  };
+  if (!report.title.empty()) {
+    newBlock(Qt::AlignHCenter);
+    InsertText(cursor, report.title, CharFormat(font, 14, true));
+  }
+  for (const TReportBlock& block : report.blocks) {
+    if (const auto* paragraph = std::get_if<TReportParagraph>(&block)) {
+      newBlock(Qt::AlignLeft);
+      InsertText(cursor, paragraph->text, CharFormat(font, paragraph->pointSize, paragraph->bold));
+    } else {
+      newBlock(Qt::AlignLeft);
+      InsertTable(cursor, std::get<TReportTable>(block), font);
+    }
+  }
+  cursor.endEditBlock();
+}
+
+int PrintReport(const TReport& report, QPrinter& printer) {
+  QTextDocument document;
+  // Laid out at the printer's own resolution on its printable area, so the
+  // pages of the document are the pages printed.
+  document.documentLayout()->setPaintDevice(&printer);
+  document.setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
+  LayReport(report, document);
+  QTextFrameFormat root = document.rootFrame()->frameFormat();
+  root.setMargin(0);  // the printer's margins are the report's
+  document.rootFrame()->setFrameFormat(root);
+  const int pages = document.pageCount();
+  document.print(&printer);
+  return printer.printerState() == QPrinter::Error ? 0 : pages;
+}
+
+int PrintReport(const TReport& report, const TPrintTarget& target) {
+  const auto orientation =
+      report.orientation == TPageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+  const auto printer = OpenPrinter(target, orientation, report.marginPoints);
+  if (!printer) return 0;
+  return PrintReport(report, *printer);
+}
+
+}  // namespace lur
