@@ -1,3 +1,5 @@
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -88,6 +90,34 @@ class ReportPdf : public QObject {
     QCOMPARE(test::PdfPageCount(pdf), 1);
     const std::string text = test::PdfPages(pdf).at(0);
     QVERIFY(text.find(RowText(3)) != std::string::npos);
+  }
+
+  void printDialogPrintsToAFile() {
+    const QString pdf = dir_.filePath("dialog.pdf");
+    bool chosen = false;
+    test::WhenModal("DialPrint", [&](QWidget* w) {
+      auto* dialog = qobject_cast<QPrintDialog*>(w);
+      QVERIFY(dialog);
+      auto close = qScopeGuard([&] { chosen ? dialog->accept() : dialog->reject(); });
+      auto* printers = dialog->findChild<QComboBox*>("printers");
+      auto* file = dialog->findChild<QLineEdit*>("filename");
+      QVERIFY(printers && file);
+      const int toFile = printers->findText("PDF", Qt::MatchContains);
+      QVERIFY2(toFile >= 0, "the dialog offers no printing to a file");
+      printers->setCurrentIndex(toFile);
+      file->setText(pdf);
+      chosen = true;
+    });
+    TPrintTarget target;  // no PDF path: through the dialog
+    const int printed = PrintReport(InputList(3, TPageOrientation::Landscape), target);
+    QVERIFY(chosen);
+    QCOMPARE(printed, 1);
+    QCOMPARE(test::PdfPageCount(pdf.toStdString()), 1);
+    QVERIFY(test::PdfPages(pdf.toStdString()).at(0).find(RowText(2)) != std::string::npos);
+    // The report's orientation reached the printer behind the dialog.
+    double width = 0, height = 0;
+    QCOMPARE(std::sscanf(test::PdfInfo(pdf.toStdString(), "Page size").c_str(), "%lf x %lf", &width, &height), 2);
+    QVERIFY(width > height);
   }
 
   void printDialogMayBeCancelled() {
