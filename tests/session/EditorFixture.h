@@ -4,7 +4,10 @@
 // their editors describe them, with a user who answers from a script.
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "link/ScriptedPort.h"
 #include "link/TComPortClass.h"
@@ -69,6 +72,16 @@ inline TEditorPages<TProgMRClass> RelayPages(TConfiguration& config, int& modifi
       .saveReserve = [](const TProgMRClass& t, TReservBlocksClass& reserve) { reserve.ResMR = t.GetBlock(); },
       .restoreReserve = [](TProgMRClass& t, const TReservBlocksClass& reserve) { t.PutMRFromFile(reserve.ResMR); },
   };
+}
+
+// Two sets of discrete records compared record by record, naming the first
+// that differs instead of printing all 192.
+inline ::testing::AssertionResult SameRecords(const TProgLurClass::Records& actual,
+                                              const TProgLurClass::Records& expected) {
+  for (std::size_t n = 0; n < actual.size(); ++n) {
+    if (actual[n] != expected[n]) return ::testing::AssertionFailure() << "record " << n << " differs";
+  }
+  return ::testing::AssertionSuccess();
 }
 
 struct EditorFixture {

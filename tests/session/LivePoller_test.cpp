@@ -233,11 +233,21 @@ TEST_F(LivePollerTest, TheReaderDecodesBitsAndRegistersAndRefusesWhatNoReadCarri
   EXPECT_EQ(reader.Register(4), 0);
   EXPECT_FALSE(reader.Bit(0));
 
+  // Bits past the quantity are padding, whatever the byte holds.
+  line.fault = [](const Frame& request, std::optional<Frame> answer) {
+    if (request[1] == 2 && answer) {
+      (*answer)[3] |= 0xF8;
+      AppendCrc16(answer->data(), answer->size() - 2);
+    }
+    return answer;
+  };
   ASSERT_EQ(reader.Read(2, 0, 3), 0);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(reader.Bit(i), line.Controller().Live().DiscreteInput(i));
-  // Bits past the quantity are padding, whatever the byte holds.
+  EXPECT_EQ(reader.Data()[0] & 0xF8, 0xF8);
   EXPECT_FALSE(reader.Bit(3));
+  EXPECT_FALSE(reader.Bit(7));
   EXPECT_EQ(reader.Data().size(), 1u);
+  line.fault = nullptr;
 
   line.requests.clear();
   EXPECT_EQ(reader.Read(5, 0, 1), kResultFunctionRefused);
