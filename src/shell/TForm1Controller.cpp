@@ -8,6 +8,7 @@
 #include "link/TComPortClass.h"
 #include "link/TPageWriter.h"
 #include "model/PageCatalogue.h"
+#include "session/AccessGate.h"
 #include "session/EditorChanges.h"
 #include "shell/TModuleTable.h"
 #include "shell/TNewConfiguration.h"
@@ -103,19 +104,15 @@ void TForm1Controller::CBoxUstrClick(int number) {
 
 void TForm1Controller::CBoxUstrZClick(int number) {
   if (number < 1 || number > kDeviceNumbers) return;
-  if (Config().Lur.FullAccess != 1) {
-    // Renumbering writes into the controller: the list keeps the number the
-    // controller has.
-    ShowWarning(Ui(), kNoAccessForOutput);
-    return;
-  }
+  // Renumbering writes into the controller: at the limited level the list
+  // keeps the number the controller has.
+  if (!OutputAllowed(context_)) return;
   TServClass& serv = Config().Serv;
   const int oldAddress = serv.GetAddressIndex();
   const int oldDevice = serv.GetDeviceIndex();
   serv.SetDeviceIndex(number - 1);
-  TServAddressing addressing(serv);
   const std::array<std::uint8_t, 2> request = {page::kDeviceNumber, static_cast<std::uint8_t>(number - 1)};
-  if (WritePageWithPoll(Link(), addressing, request) != kResultOk) {
+  if (WritePageWithPoll(Link(), context_.addressing, request) != kResultOk) {
     // Reported by the page write. The controller did not confirm its new
     // number: requests keep going where they went, and both lists say so.
     serv.SetDeviceIndex(oldDevice);
