@@ -30,7 +30,7 @@ TLurprog::TLurprog(const QString& port)
       form_(*config_, link_, ui_, state_, editors_, PasswordFilePath().toStdString()),
       window_(std::make_unique<TForm1>(form_)),
       dialogs_(std::make_unique<TQtSettingsDialogs>(window_.get())),
-      flow_(std::make_unique<TPortSettingsFlow>(link_, ui_, *dialogs_, [port] { return Ports(port); })) {
+      flow_(std::make_unique<TPortSettingsFlow>(link_, ui_, dialogs_->Dialogs(), [port] { return Ports(port); })) {
   ui_.SetParent(window_.get());
   ui_.SetProgressBar(window_->ProgressBar());
   dialogs_->SetFlow(flow_.get());

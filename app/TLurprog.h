@@ -10,7 +10,7 @@
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
 #include "model/TConfiguration.h"
-#include "shell/TEditorWindows.h"
+#include "session/TEditorRegistry.h"
 #include "shell/TForm1Controller.h"
 #include "shell/TMainState.h"
 #include "shell/TPortSettingsFlow.h"
@@ -46,7 +46,9 @@ class TLurprog : public QObject {
   TQtSerialPort serial_{waiter_};
   TQtUserInterface ui_;
   TComPortClass link_{serial_, waiter_, ui_};
-  TNoEditorWindows editors_;
+  // Filled as the editors arrive; the main window keeps the buttons of
+  // unregistered windows disabled.
+  TEditorRegistry editors_;
   TForm1Controller form_;
   std::unique_ptr<TForm1> window_;
   std::unique_ptr<TQtSettingsDialogs> dialogs_;

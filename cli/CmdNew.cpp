@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "shell/TConfigController.h"
-#include "shell/TConfigDialogRunner.h"
+#include "session/TModalWindow.h"
 #include "model/TConfiguration.h"
 #include "shell/TFileOperations.h"
 #include "shell/TMainState.h"
@@ -46,14 +46,14 @@ bool ParseNewArguments(const std::vector<std::string>& args, TNewArguments& a) {
 
 // The dialog as the command line fills it: created anew, the digits typed
 // into the field, the display chosen, then OK once.
-class TArgumentsDialog : public TConfigDialogRunner {
+class TArgumentsDialog : public TConfigDialog {
  public:
   explicit TArgumentsDialog(const TNewArguments& a) : a_(a) {}
-  bool Exec(TConfigController& dialog) override {
+  int ShowModal(TConfigController& dialog) override {
     dialog.RegimCreatClick(TConfigController::kModeAnew);
-    if (!dialog.EditModifChange(a_.modules)) return false;
+    if (!dialog.EditModifChange(a_.modules)) return kModalCancel;
     dialog.TModIndClick(a_.display);
-    return dialog.FormCloseQuery();
+    return dialog.FormCloseQuery() ? kModalOk : kModalCancel;
   }
 
  private:

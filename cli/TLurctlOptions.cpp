@@ -16,7 +16,9 @@ const char* const kLurctlUsage =
     "  new --modules XXXXXXXX --display 0..4 [--fb 60|120] -o FILE\n"
     "                         create a new configuration file (no port needed)\n"
     "  dump FILE [--json]     show what a .lur file holds (no port needed)\n"
-    "  diff A B               differences of two .lur files (exit 0 equal, 1 different, 2 error)\n";
+    "  diff A B               differences of two .lur files (exit 0 equal, 1 different, 2 error)\n"
+    "  live VIEW [--interval MS] [--count K] [--json]\n"
+    "                         poll a live view as its window does, one line a poll (Ctrl+C stops)\n";
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "cli/CmdDiff.h"
 #include "cli/HexText.h"
 #include "cli/CmdDump.h"
+#include "cli/CmdLive.h"
 #include "cli/CmdNew.h"
 #include "cli/CmdRead.h"
 #include "cli/CmdWrite.h"
@@ -96,7 +97,12 @@ int main(int argc, char** argv) {
     if (command == "dump") return lur::RunDump(*options, std::cout, fileUi);
     return lur::RunDiff(*options, std::cout, fileUi);
   }
-  if (command != "identify" && command != "raw" && command != "read" && command != "write") {
+  // An unknown live view is listed before any port opens.
+  if (command == "live") {
+    if (const int refused = lur::CheckLiveArguments(lur::ProgramLiveViews(), options->arguments, std::cerr)) {
+      return refused;
+    }
+  } else if (command != "identify" && command != "raw" && command != "read" && command != "write") {
     std::fprintf(stderr, "lurctl: unknown command %s\n%s", options->command.c_str(), lur::kLurctlUsage);
     return 2;
   }
@@ -124,6 +130,8 @@ int main(int argc, char** argv) {
     rc = lur::RunRead(*options, link, ui);
   } else if (command == "write") {
     rc = lur::RunWrite(*options, link, ui);
+  } else if (command == "live") {
+    rc = lur::RunLive(*options, link, ui);
   }
   link.ClosePort();
   return rc;

@@ -10,6 +10,7 @@
 
 #include "model/ModuleTypes.h"
 #include "model/TServClass.h"
+#include "session/TModalWindow.h"
 
 namespace lur {
 
@@ -102,5 +103,10 @@ class TConfigController {
   Result result_ = Result::None;
   TNewModuleSet choice_;
 };
+
+// The dialog "Задание конфигурации" shown over its controller: kModalOk when
+// the controller's close check let it close, kModalCancel when it went away
+// without that check (nothing is created then).
+using TConfigDialog = TModalWindow<TConfigController>;
 
 }  // namespace lur

@@ -7,6 +7,7 @@
 #include "model/ModuleTypes.h"
 #include "shell/TModuleTable.h"
 #include "shell/TransferTexts.h"
+#include "session/EditorChanges.h"
 #include "ui/TUserInterface.h"
 
 namespace lur {
@@ -17,10 +18,10 @@ constexpr int kProgressStep = 10;
 constexpr int kIllegalDataValue = 3;  // a 60-block controller's answer to page 26
 
 // The controls a read disables while it runs.
-const std::vector<std::string>& ReadDisables() {
-  static const std::vector<std::string> names = {"ButProgDiskr", "ButTimeDate", "LocNetObm", "LocalNet1",
-                                                 "LocNet15"};
-  return names;
+const std::vector<TForm1Control>& ReadDisables() {
+  using C = TForm1Control;
+  static const std::vector<C> controls = {C::ButProgDiskr, C::ButTimeDate, C::LocNetObm, C::LocalNet1, C::LocNet15};
+  return controls;
 }
 
 }  // namespace
@@ -251,6 +252,7 @@ bool TConfigReader::ReadSensorTypes() {
 
 void TConfigReader::Commit() {
   scratch_->Serv.FileMode = 0;
+  ClearEditorChanges(*scratch_);
   ctx_.config = std::move(*scratch_);
   scratch_.reset();
 
@@ -260,7 +262,7 @@ void TConfigReader::Commit() {
   state.tipModInd = std::string(DisplayTypeCaption(serv.GetDisplayType()));
   state.ustrZ = state.ustr;
   state.labelFileVisible = false;
-  state.Enable({"GBoxRazm"}, true);
+  state.Enable(TForm1Control::GBoxRazm, true);
   state.Enable(EditorButtons(), true);
   if (ctx_.refreshUnits) ctx_.refreshUnits();
   if (ctx_.refreshView) ctx_.refreshView();

@@ -70,7 +70,7 @@ bool TFPSWController::StartupCheck(TPasswordDialog& dialog) {
     text.clear();
     accepted_ = false;
     fullAccess_ = false;
-    dialog.Exec(*this);
+    dialog.ShowModal(*this);
     if (accepted_) break;
     const MsgAnswer a = ui_.Message({"Введенный пароль неверен", kCaptionError, MsgIcon::Error,
                                      MsgButtons::RetryCancel, MsgAnswer::Retry});
@@ -94,7 +94,7 @@ void TFPSWController::N1ParolClick(TPasswordDialog& dialog) {
   lur_.PswChange = 1;
   label1Visible = true;
   text.clear();
-  dialog.Exec(*this);
+  dialog.ShowModal(*this);
   label1Visible = false;
   text.clear();
 }

@@ -7,19 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "session/TModalWindow.h"
+
 namespace lur {
 
 class TProgLurClass;
 class TUserInterface;
 class TFPSWController;
 
-// Shows the dialog modally over the controller's state; the dialog calls
-// FormClose when it closes (Enter or the window's close box).
-class TPasswordDialog {
- public:
-  virtual ~TPasswordDialog() = default;
-  virtual void Exec(TFPSWController& form) = 0;
-};
+// The dialog, shown modally over the controller's state, calls FormClose
+// when it closes (Enter or the window's close box).
+using TPasswordDialog = TModalWindow<TFPSWController>;
 
 // What a key in the password field is, as the window classifies it.
 enum class TPasswordKey {

@@ -9,6 +9,7 @@
 #include "shell/TMainState.h"
 #include "shell/TModuleTable.h"
 #include "shell/TShellContext.h"
+#include "session/EditorChanges.h"
 #include "ui/TUserInterface.h"
 
 namespace lur {
@@ -163,7 +164,7 @@ bool TFileOperations::OpenFile(const std::string& path) {
   state_.editModif = ModuleCodesText(serv);
   state_.tipModInd = std::string(DisplayTypeCaption(serv.GetDisplayType()));
   if (refreshView_) refreshView_();
-  state_.Enable({"GBoxRazm"}, true);
+  state_.Enable(TForm1Control::GBoxRazm, true);
   if (refreshUnits_) refreshUnits_();
   state_.Enable(EditorButtons(), true);
 
@@ -174,6 +175,7 @@ bool TFileOperations::OpenFile(const std::string& path) {
   state_.fileName = path;
   serv.FileMode = 1;
   serv.Modified = 0;
+  ClearEditorChanges(config_);
   return true;
 }
 

@@ -7,6 +7,9 @@
 
 #include "link/TComPortClass.h"
 #include "link/TPageWriter.h"
+#include "model/PageCatalogue.h"
+#include "session/AccessGate.h"
+#include "session/EditorChanges.h"
 #include "shell/TModuleTable.h"
 #include "shell/TNewConfiguration.h"
 #include "ui/TUserInterface.h"
@@ -18,7 +21,6 @@ const char* const kProgrammingFailed = "программирование зак�
 namespace {
 
 constexpr int kDeviceNumbers = 31;
-constexpr std::uint8_t kDeviceNumberPage = 99;
 
 // The editor a row button opens for a module type; nothing for empty and
 // reserved codes, whose buttons stay disabled.
@@ -47,12 +49,13 @@ std::optional<TEditor> EditorOfType(int type) {
   }
 }
 
-const std::map<std::string, TEditor>& ButtonEditors() {
-  static const std::map<std::string, TEditor> editors = {
-      {"ButProgDiskr", TEditor::DiscreteProcessing}, {"ButTimeDate", TEditor::TimeDate},
-      {"LocalNet1", TEditor::LocalNetFunctions},     {"LocNet15", TEditor::LocalNetF15},
-      {"LocNetObm", TEditor::LocalNetExchange},      {"InformBut", TEditor::InputInform},
-      {"InformButMR", TEditor::OutputInform},
+const std::map<TForm1Control, TEditor>& ButtonEditors() {
+  using C = TForm1Control;
+  static const std::map<C, TEditor> editors = {
+      {C::ButProgDiskr, TEditor::DiscreteProcessing}, {C::ButTimeDate, TEditor::TimeDate},
+      {C::LocalNet1, TEditor::LocalNetFunctions},     {C::LocNet15, TEditor::LocalNetF15},
+      {C::LocNetObm, TEditor::LocalNetExchange},      {C::InformBut, TEditor::InputInform},
+      {C::InformButMR, TEditor::OutputInform},
   };
   return editors;
 }
@@ -60,7 +63,7 @@ const std::map<std::string, TEditor>& ButtonEditors() {
 }  // namespace
 
 TForm1Controller::TForm1Controller(TConfiguration& config, TComPortClass& link, TUserInterface& ui,
-                                   TMainState& state, TEditorWindows& editors, std::string passwordFile)
+                                   TMainState& state, const TEditorRegistry& editors, std::string passwordFile)
     : context_{config, link, ui, state, [this] { RefreshView(); }, [this] { RefreshUnits(); }},
       editors_(editors),
       transfer_(context_),
@@ -73,13 +76,13 @@ void TForm1Controller::FormCreate() {
   transfer_.CBoxUstrClick(1);
   state.editModif = "00000000";
   state.Enable(EditorButtons(), false);
-  state.Enable({"GBoxRazm", "MParol"}, false);
+  state.Enable({TForm1Control::GBoxRazm, TForm1Control::MParol}, false);
   for (auto& row : state.rows) row = TModuleRow{};
 }
 
 bool TForm1Controller::FormShow(TPasswordDialog& dialog) {
   if (!password_.StartupCheck(dialog)) return false;
-  State().Enable({"MParol"}, Config().Lur.FullAccess == 1);
+  State().Enable(TForm1Control::MParol, Config().Lur.FullAccess == 1);
   return true;
 }
 
@@ -101,13 +104,15 @@ void TForm1Controller::CBoxUstrClick(int number) {
 
 void TForm1Controller::CBoxUstrZClick(int number) {
   if (number < 1 || number > kDeviceNumbers) return;
+  // Renumbering writes into the controller: at the limited level the list
+  // keeps the number the controller has.
+  if (!OutputAllowed(context_)) return;
   TServClass& serv = Config().Serv;
   const int oldAddress = serv.GetAddressIndex();
   const int oldDevice = serv.GetDeviceIndex();
   serv.SetDeviceIndex(number - 1);
-  TServAddressing addressing(serv);
-  const std::array<std::uint8_t, 2> request = {kDeviceNumberPage, static_cast<std::uint8_t>(number - 1)};
-  if (WritePageWithPoll(Link(), addressing, request) != kResultOk) {
+  const std::array<std::uint8_t, 2> request = {page::kDeviceNumber, static_cast<std::uint8_t>(number - 1)};
+  if (WritePageWithPoll(Link(), context_.addressing, request) != kResultOk) {
     // Reported by the page write. The controller did not confirm its new
     // number: requests keep going where they went, and both lists say so.
     serv.SetDeviceIndex(oldDevice);
@@ -121,7 +126,7 @@ void TForm1Controller::CBoxUstrZClick(int number) {
   State().ustrZ = number;
 }
 
-bool TForm1Controller::CreatFileClick(TConfigDialogRunner& dialog) {
+bool TForm1Controller::CreatFileClick(TConfigDialog& dialog) {
   return TNewConfiguration(files_, dialog).CreatFileClick();
 }
 
@@ -135,7 +140,7 @@ bool TForm1Controller::OutPortClick() { return transfer_.OutPortClick(); }
 
 void TForm1Controller::N1ParolClick(TPasswordDialog& dialog) { password_.N1ParolClick(dialog); }
 
-bool TForm1Controller::ControlAvailable(const std::string& control) const {
+bool TForm1Controller::ControlAvailable(TForm1Control control) const {
   const auto it = ButtonEditors().find(control);
   return it == ButtonEditors().end() || editors_.Available(it->second);
 }
@@ -178,23 +183,30 @@ void TForm1Controller::Prg1Click(int n) {
   const int result = OpenEditor(request);
   if (*editor != TEditor::AnalogModule) return;
   // Only the analog module editor ends with an error.
-  if (result == kModalResultError) ShowError(Ui(), kProgrammingFailed);
-  config.MBA.SetBlockError(n, result == kModalResultError ? 1 : 0);
+  if (result == kModalError) ShowError(Ui(), kProgrammingFailed);
+  config.MBA.SetBlockError(n, result == kModalError ? 1 : 0);
 }
 
-void TForm1Controller::ControlClick(const std::string& control) {
+void TForm1Controller::ControlClick(TForm1Control control) {
   const auto it = ButtonEditors().find(control);
   if (it == ButtonEditors().end()) return;
   const int result = OpenEditor({it->second});
   // The local network editor ends with 6 when its settings were rejected.
   const bool localNet = it->second == TEditor::LocalNetFunctions || it->second == TEditor::LocalNetF15 ||
                         it->second == TEditor::LocalNetExchange;
-  if (localNet && result == kModalResultError) ShowError(Ui(), kProgrammingFailed);
+  if (localNet && result == kModalError) ShowError(Ui(), kProgrammingFailed);
 }
 
 bool TForm1Controller::FormCloseQuery() {
   TConfiguration& config = Config();
-  if (config.Serv.FileMode == 1 && config.Serv.Modified == 1) {
+  if (config.Serv.FileMode == 0 && UnsentEditorChanges(config)) {
+    // An editor could not write its changes into the controller; the file
+    // is the only place left to keep them.
+    const MsgAnswer save =
+        Ui().Message({"Данные были изменены. Сохранить в файле?", "Подтвердите запись в файл",
+                      MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes});
+    if (save == MsgAnswer::Yes && !SaveFileClick()) return false;
+  } else if (config.Serv.FileMode == 1 && config.Serv.Modified == 1) {
     const MsgAnswer save =
         Ui().Message({"Данные были изменены. Сохранить в файле?", "Подтвердите запись в файл",
                       MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes});

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "shell/TConfigTransfer.h"
-#include "shell/TEditorWindows.h"
+#include "session/TEditorRegistry.h"
+#include "shell/TConfigController.h"
 #include "shell/TFPSWController.h"
 #include "shell/TFileOperations.h"
 #include "shell/TShellContext.h"
@@ -15,7 +16,6 @@
 namespace lur {
 
 class TComPortClass;
-class TConfigDialogRunner;
 class TUserInterface;
 
 // "программирование закончено с ошибкой"
@@ -26,7 +26,7 @@ class TForm1Controller {
   // Everything is held by reference: the program creates the configuration,
   // the link and the windows once for the run.
   TForm1Controller(TConfiguration& config, TComPortClass& link, TUserInterface& ui, TMainState& state,
-                   TEditorWindows& editors, std::string passwordFile);
+                   const TEditorRegistry& editors, std::string passwordFile);
   TForm1Controller(const TForm1Controller&) = delete;
   TForm1Controller& operator=(const TForm1Controller&) = delete;
 
@@ -53,7 +53,7 @@ class TForm1Controller {
   void CBoxUstrZClick(int number);
 
   // "Создание файла конфигурации": the dialog TConfig, then the new file.
-  bool CreatFileClick(TConfigDialogRunner& dialog);
+  bool CreatFileClick(TConfigDialog& dialog);
   bool OpenFileClick();   // F3
   bool SaveFileClick();   // F2
   bool InPortButClick();  // F9
@@ -62,13 +62,13 @@ class TForm1Controller {
 
   // Whether the window behind a named button (ButProgDiskr, LocalNet1, ...)
   // or behind the row button of a slot (0..7) exists in this build.
-  bool ControlAvailable(const std::string& control) const;
+  bool ControlAvailable(TForm1Control control) const;
   bool RowAvailable(int slot) const;
   // Prg1..Prg8 (n = 1..8): the editor of the slot's module.
   void Prg1Click(int n);
   // ButProgDiskr, ButTimeDate, LocalNet1, LocNet15, LocNetObm, InformBut,
   // InformButMR.
-  void ControlClick(const std::string& control);
+  void ControlClick(TForm1Control control);
 
   // FormCloseQuery: false keeps the window open.
   bool FormCloseQuery();
@@ -77,7 +77,7 @@ class TForm1Controller {
   int OpenEditor(const TEditorRequest& request);
 
   TShellContext context_;
-  TEditorWindows& editors_;
+  const TEditorRegistry& editors_;
   TConfigTransfer transfer_;
   TFileOperations files_;
   TFPSWController password_;

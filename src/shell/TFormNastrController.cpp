@@ -33,22 +33,22 @@ void TFormNastrController::FormShow(int requestDelay, int receiveDelay) {
 void TFormNastrController::UpDown1Click(int delta) { edit1 = std::clamp(edit1 + delta, 1, 100); }
 void TFormNastrController::UpDown2Click(int delta) { edit2 = std::clamp(edit2 + delta, 1, 100); }
 
-DialogResult TFormNastrController::OKClick() {
+int TFormNastrController::OKClick() {
   rememberedEdit1_ = edit1;
   rememberedEdit2_ = edit2;
   rememberedPovt1_ = povt1Index;
   rememberedPovt2_ = povt2Index;
   rememberedInterval_ = intervalIndex;
-  return DialogResult::Ok;
+  return kModalOk;
 }
 
-DialogResult TFormNastrController::FormClose() {
+int TFormNastrController::FormClose() {
   edit1 = rememberedEdit1_;
   edit2 = rememberedEdit2_;
   povt1Index = rememberedPovt1_;
   povt2Index = rememberedPovt2_;
   intervalIndex = rememberedInterval_;
-  return DialogResult::Cancel;
+  return kModalCancel;
 }
 
 int TFormNastrController::RetriesStage1() const { return std::stoi(Povt1Items().at(static_cast<std::size_t>(povt1Index))); }

@@ -21,8 +21,8 @@ class TFormNastrController {
   // The up-downs step within 1..100; the fields cannot be typed into.
   void UpDown1Click(int delta);
   void UpDown2Click(int delta);
-  DialogResult OKClick();    // remembers what the controls show
-  DialogResult FormClose();  // puts the remembered values back
+  int OKClick();    // remembers what the controls show: kModalOk
+  int FormClose();  // puts the remembered values back: kModalCancel
 
   int edit1 = 25;
   int edit2 = 20;

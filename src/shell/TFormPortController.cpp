@@ -40,12 +40,12 @@ void TFormPortController::CBoxPortChange(int index) {
   rememberedPort_ = ports[static_cast<std::size_t>(index)];
 }
 
-DialogResult TFormPortController::OKClick() {
-  if (parityIndex == 2 && stopIndex == 1) return DialogResult::Invalid;
+int TFormPortController::OKClick() {
+  if (parityIndex == 2 && stopIndex == 1) return kModalError;
   rememberedSpeed_ = speedIndex;
   rememberedParity_ = parityIndex;
   rememberedStop_ = stopIndex;
-  return DialogResult::Ok;
+  return kModalOk;
 }
 
 std::string TFormPortController::PortName() const {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace lur {
+#include "session/TModalWindow.h"
 
-enum class DialogResult { Ok, Cancel, Invalid };
+namespace lur {
 
 class TFormPortController {
  public:
@@ -21,9 +21,10 @@ class TFormPortController {
   void FormShow(std::vector<std::string> ports);
   // The user picked another port: remembered at once.
   void CBoxPortChange(int index);
-  // OK: Invalid for even parity with two stop bits (nothing remembered),
-  // otherwise the choices are remembered and the result is Ok.
-  DialogResult OKClick();
+  // OK: kModalError for even parity with two stop bits (nothing
+  // remembered), otherwise the choices are remembered and the result is
+  // kModalOk.
+  int OKClick();
 
   // What the controls show now.
   std::vector<std::string> ports;

@@ -2,17 +2,47 @@
 // What the main window shows besides the tables: the device panel, the file
 // label and which controls are enabled. The shell's operations change it; the
 // window's view draws it after each operation.
-#include <map>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "session/TControlStates.h"
 
 namespace lur {
 
+// The main window's controls whose enabled state the operations decide.
+enum class TForm1Control : std::uint8_t {
+  InformBut,
+  InformButMR,
+  ButProgDiskr,
+  ButTimeDate,
+  LocalNet1,
+  LocNet15,
+  ButRazm,
+  ButDefault,
+  LocNetObm,
+  GBoxRazm,
+  MParol,
+  Count
+};
+
+// The control's objectName.
+constexpr std::string_view ControlName(TForm1Control control) {
+  constexpr std::string_view names[] = {"InformBut", "InformButMR", "ButProgDiskr", "ButTimeDate",
+                                        "LocalNet1", "LocNet15",    "ButRazm",      "ButDefault",
+                                        "LocNetObm", "GBoxRazm",    "MParol"};
+  static_assert(std::size(names) == static_cast<std::size_t>(TForm1Control::Count));
+  return names[static_cast<std::size_t>(control)];
+}
+
 // The controls a complete read, open or new configuration enables.
-inline const std::vector<std::string>& EditorButtons() {
-  static const std::vector<std::string> names = {"InformBut", "InformButMR", "ButProgDiskr", "ButTimeDate", "LocalNet1",
-                                                 "LocNet15",  "ButRazm",     "ButDefault",   "LocNetObm"};
-  return names;
+inline const std::vector<TForm1Control>& EditorButtons() {
+  using C = TForm1Control;
+  static const std::vector<C> controls = {C::InformBut, C::InformButMR, C::ButProgDiskr,
+                                          C::ButTimeDate, C::LocalNet1, C::LocNet15,
+                                          C::ButRazm,     C::ButDefault, C::LocNetObm};
+  return controls;
 }
 
 struct TModuleRow {
@@ -42,15 +72,12 @@ struct TMainState {
   bool hasType14 = false;  // a control loop module is present
   bool hasType10 = false;  // a discrete-signal module is present
 
-  // Enabled state of named controls (EditorButtons(), "GBoxRazm", "AParol").
-  std::map<std::string, bool> enabled;
-  bool IsEnabled(const std::string& name) const {
-    const auto it = enabled.find(name);
-    return it != enabled.end() && it->second;
-  }
-  void Enable(const std::vector<std::string>& names, bool on) {
-    for (const auto& n : names) enabled[n] = on;
-  }
+  // Enabled state of the controls the operations decide.
+  TControlStates<TForm1Control> enabled;
+  bool IsEnabled(TForm1Control control) const { return enabled.IsEnabled(control); }
+  void Enable(TForm1Control control, bool on) { enabled.Enable(control, on); }
+  void Enable(std::initializer_list<TForm1Control> controls, bool on) { enabled.Enable(controls, on); }
+  void Enable(const std::vector<TForm1Control>& controls, bool on) { enabled.Enable(controls, on); }
 
   // Units list (CBoxRazmChange): entries as shown, and the selected one.
   std::vector<std::string> units;

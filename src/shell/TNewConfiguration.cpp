@@ -7,7 +7,6 @@
 
 #include "model/Cp1251.h"
 #include "shell/TConfigController.h"
-#include "shell/TConfigDialogRunner.h"
 #include "shell/TConfigFile.h"
 #include "model/TConfiguration.h"
 #include "shell/TFileAccess.h"
@@ -211,7 +210,7 @@ bool TNewConfiguration::CreatFileClick() {
 
   TConfigController dialog(config, ui);
   dialog.Prepare(state.editModif);
-  if (!runner_.Exec(dialog)) return false;
+  if (runner_.ShowModal(dialog) != kModalOk) return false;
   if (dialog.GetResult() != TConfigController::Result::Ok) {
     if (dialog.GetResult() == TConfigController::Result::Error) ShowError(ui, kDialogError);
     return false;

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "shell/TConfigController.h"
+
 namespace lur {
 
 struct TConfiguration;
-class TConfigController;
-class TConfigDialogRunner;
 class TFileOperations;
 
 // The new configuration's file, computed from the open configuration and the
@@ -22,7 +22,7 @@ std::vector<std::uint8_t> NewConfigurationFile(const TConfiguration& open, const
 
 class TNewConfiguration {
  public:
-  TNewConfiguration(TFileOperations& files, TConfigDialogRunner& runner) : files_(files), runner_(runner) {}
+  TNewConfiguration(TFileOperations& files, TConfigDialog& runner) : files_(files), runner_(runner) {}
 
   // Prepares and shows the dialog, asks for the file name, writes the file
   // and opens it. True when the new configuration is open.
@@ -30,7 +30,7 @@ class TNewConfiguration {
 
  private:
   TFileOperations& files_;
-  TConfigDialogRunner& runner_;
+  TConfigDialog& runner_;
 };
 
 }  // namespace lur

@@ -5,7 +5,7 @@
 
 namespace lur {
 
-TPortSettingsFlow::TPortSettingsFlow(TComPortClass& link, TUserInterface& ui, TSettingsDialogs& dialogs,
+TPortSettingsFlow::TPortSettingsFlow(TComPortClass& link, TUserInterface& ui, TSettingsDialogs dialogs,
                                      PortLister listPorts)
     : link_(link), ui_(ui), dialogs_(dialogs), listPorts_(std::move(listPorts)) {}
 
@@ -16,8 +16,8 @@ void TPortSettingsFlow::APortExecute() {
   for (;;) {
     link_.ClosePort();
     port_.FormShow(listPorts_ ? listPorts_() : std::vector<std::string>{});
-    const DialogResult result = dialogs_.ExecPort(port_);
-    if (result == DialogResult::Invalid) {
+    const int result = dialogs_.port.ShowModal(port_);
+    if (result == kModalError) {
       const MsgAnswer a = ui_.Message({"Ошибочные данные ", kCaptionError, MsgIcon::Error, MsgButtons::RetryCancel,
                                        MsgAnswer::Retry});
       if (a == MsgAnswer::Retry) continue;
@@ -25,7 +25,7 @@ void TPortSettingsFlow::APortExecute() {
       if (wasOpen) link_.OpenPort();
       return;
     }
-    if (result == DialogResult::Cancel) {
+    if (result != kModalOk) {
       if (wasOpen) link_.OpenPort();
       return;
     }
@@ -40,7 +40,7 @@ void TPortSettingsFlow::APortExecute() {
 
 void TPortSettingsFlow::NastrObmClick() {
   nastr_.FormShow(static_cast<int>(link_.GetRequestDelay()), link_.GetReceiveDelay());
-  if (dialogs_.ExecNastr(nastr_) != DialogResult::Ok) return;
+  if (dialogs_.nastr.ShowModal(nastr_) != kModalOk) return;
   link_.SetRetriesStage1(static_cast<std::uint32_t>(nastr_.RetriesStage1()));
   link_.SetRetriesStage2(static_cast<std::uint32_t>(nastr_.RetriesStage2()));
   link_.SetRequestDelay(static_cast<std::uint32_t>(nastr_.edit1));

@@ -13,20 +13,18 @@ namespace lur {
 class TComPortClass;
 class TUserInterface;
 
-// Shows a dialog modally over its controller; the program shows the Qt
-// dialogs, tests may script them.
-class TSettingsDialogs {
- public:
-  virtual ~TSettingsDialogs() = default;
-  virtual DialogResult ExecPort(TFormPortController& form) = 0;
-  virtual DialogResult ExecNastr(TFormNastrController& form) = 0;
+// The two dialogs: the program shows the Qt ones, tests script them. The
+// port dialog ends with kModalError when its choice was refused.
+struct TSettingsDialogs {
+  TModalWindow<TFormPortController>& port;
+  TModalWindow<TFormNastrController>& nastr;
 };
 
 class TPortSettingsFlow {
  public:
   using PortLister = std::function<std::vector<std::string>()>;
 
-  TPortSettingsFlow(TComPortClass& link, TUserInterface& ui, TSettingsDialogs& dialogs, PortLister listPorts);
+  TPortSettingsFlow(TComPortClass& link, TUserInterface& ui, TSettingsDialogs dialogs, PortLister listPorts);
 
   void APortExecute();
   // Also the port dialog's "Настройка обмена" button (`Button1Click`).
@@ -38,7 +36,7 @@ class TPortSettingsFlow {
  private:
   TComPortClass& link_;
   TUserInterface& ui_;
-  TSettingsDialogs& dialogs_;
+  TSettingsDialogs dialogs_;
   PortLister listPorts_;
   TFormPortController port_;
   TFormNastrController nastr_;

@@ -3,12 +3,12 @@
 #include "link/TComPortClass.h"
 #include "link/TPageWriter.h"
 #include "model/Cp1251.h"
+#include "session/AccessGate.h"
 #include "shell/TShellContext.h"
 #include "ui/TUserInterface.h"
 
 namespace lur {
 
-const char* const kNoAccessForOutput = "Ваш уровень доступа не позволяет\nпроизводить вывод в СОМ-порт";
 
 void TUnitsList::Refresh() {
   TProgMBAClass& mba = context_.config.MBA;
@@ -53,14 +53,11 @@ void TUnitsList::Apply() {
     Refresh();
     return;
   }
-  if (config.Lur.FullAccess != 1) {
-    // The entry stays changed in memory; only the controller is spared.
-    ShowWarning(context_.ui, kNoAccessForOutput);
-    return;
-  }
-  TServAddressing addressing(config.Serv);
+  // At the limited level the entry stays changed in memory; only the
+  // controller is spared.
+  if (!OutputAllowed(context_)) return;
   const auto page = config.MBA.GetUnitsPageData();
-  if (WritePageWithPoll(context_.link, addressing, page) != kResultOk) return;
+  if (WritePageWithPoll(context_.link, context_.addressing, page) != kResultOk) return;
   config.Reserv.ResUnits = config.MBA.GetUnits();
   Refresh();
 }

@@ -9,9 +9,6 @@ namespace lur {
 
 struct TShellContext;
 
-// "Ваш уровень доступа не позволяет\nпроизводить вывод в СОМ-порт"
-extern const char* const kNoAccessForOutput;
-
 class TUnitsList {
  public:
   explicit TUnitsList(TShellContext& context) : context_(context) {}

@@ -182,8 +182,8 @@ TEST_F(Transfer, ReadTakesEveryPageInOrderAndShowsTheController) {
   EXPECT_EQ(state.tipModInd, "24+ЖКИ(4х20)");
   EXPECT_EQ(state.ustrZ, 1);
   EXPECT_FALSE(state.labelFileVisible);
-  for (const auto& name : EditorButtons()) EXPECT_TRUE(state.IsEnabled(name)) << name;
-  EXPECT_TRUE(state.IsEnabled("GBoxRazm"));
+  for (const auto c : EditorButtons()) EXPECT_TRUE(state.IsEnabled(c)) << ControlName(c);
+  EXPECT_TRUE(state.IsEnabled(TForm1Control::GBoxRazm));
   EXPECT_EQ(views, 1);
   EXPECT_EQ(unitRefreshes, 1);
 
@@ -243,7 +243,7 @@ TEST_F(Transfer, SilentControllerIsReportedOnceAndChangesNothing) {
   EXPECT_EQ(device.requests.size(), 5u);  // the identity request's five attempts, nothing after
   EXPECT_EQ(device.Count(17), 5);
   EXPECT_FALSE(ui.progressVisible);
-  for (const auto& name : EditorButtons()) EXPECT_TRUE(state.IsEnabled(name)) << name;
+  for (const auto c : EditorButtons()) EXPECT_TRUE(state.IsEnabled(c)) << ControlName(c);
   EXPECT_EQ(views, 0);
 }
 

@@ -18,11 +18,12 @@ namespace fs = std::filesystem;
 struct TypedEntries : TPasswordDialog {
   std::deque<std::string> entries;
   std::vector<bool> labelShown;
-  void Exec(TFPSWController& form) override {
+  int ShowModal(TFPSWController& form) override {
     labelShown.push_back(form.label1Visible);
     form.text = entries.empty() ? std::string() : entries.front();
     if (!entries.empty()) entries.pop_front();
     form.FormClose();
+    return kModalOk;
   }
 };
 

@@ -238,8 +238,8 @@ TEST_F(FileOperations, OpeningStartsFileMode) {
   EXPECT_TRUE(state_.labelFileVisible);
   EXPECT_EQ(state_.labelFile, "Режим работы с файлом " + fs::absolute(path).string());
   EXPECT_EQ(state_.fileName, path);
-  for (const auto& name : EditorButtons()) EXPECT_TRUE(state_.IsEnabled(name)) << name;
-  EXPECT_TRUE(state_.IsEnabled("GBoxRazm"));
+  for (const auto c : EditorButtons()) EXPECT_TRUE(state_.IsEnabled(c)) << ControlName(c);
+  EXPECT_TRUE(state_.IsEnabled(TForm1Control::GBoxRazm));
   EXPECT_EQ(views_, 1);
   EXPECT_EQ(units_, 1);
   EXPECT_EQ(config_->Serv.FileMode, 1);

@@ -13,18 +13,21 @@
 namespace lur {
 namespace {
 
-// Editor windows that exist as the test says and end with scripted results.
-struct FakeEditors : TEditorWindows {
-  std::set<TEditor> present;
+// Editor windows registered as the test says, ending with scripted results.
+struct FakeEditors {
   std::vector<TEditorRequest> opened;
   std::deque<int> results;
-  bool Available(TEditor e) const override { return present.count(e) != 0; }
-  int Open(const TEditorRequest& r) override {
-    opened.push_back(r);
-    if (results.empty()) return 2;
-    const int v = results.front();
-    results.pop_front();
-    return v;
+  TEditorRegistry registry;
+  void Present(std::initializer_list<TEditor> editors) {
+    for (const TEditor e : editors) {
+      registry.Register(e, [this](const TEditorRequest& r) {
+        opened.push_back(r);
+        if (results.empty()) return 2;
+        const int v = results.front();
+        results.pop_front();
+        return v;
+      });
+    }
   }
 };
 
@@ -36,7 +39,7 @@ struct Form1Fixture : ::testing::Test {
   std::unique_ptr<TConfiguration> config = std::make_unique<TConfiguration>();
   TMainState state;
   FakeEditors editors;
-  TForm1Controller form{*config, link, ui, state, editors, "/nonexistent/FParol.dat"};
+  TForm1Controller form{*config, link, ui, state, editors.registry, "/nonexistent/FParol.dat"};
 
   Form1Fixture() { form.FormCreate(); }
 
@@ -63,9 +66,9 @@ TEST_F(Form1Fixture, StartsAtDeviceOneWithNothingToEdit) {
   EXPECT_EQ(config->Serv.GetAddressIndex(), 0);
   EXPECT_EQ(config->Serv.GetDeviceIndex(), 0);
   EXPECT_EQ(state.editModif, "00000000");
-  for (const auto& name : EditorButtons()) EXPECT_FALSE(state.IsEnabled(name)) << name;
-  EXPECT_FALSE(state.IsEnabled("GBoxRazm"));
-  EXPECT_FALSE(state.IsEnabled("MParol"));
+  for (const auto c : EditorButtons()) EXPECT_FALSE(state.IsEnabled(c)) << ControlName(c);
+  EXPECT_FALSE(state.IsEnabled(TForm1Control::GBoxRazm));
+  EXPECT_FALSE(state.IsEnabled(TForm1Control::MParol));
 }
 
 TEST_F(Form1Fixture, RefreshWarnsOncePerRefreshAboutAnIdleLoopModule) {
@@ -95,6 +98,7 @@ TEST_F(Form1Fixture, ChoosingTheSelectedNumberChangesNothing) {
 }
 
 TEST_F(Form1Fixture, RenumberingWritesPage99AndReaddressesTheRequests) {
+  config->Lur.FullAccess = 1;
   form.CBoxUstrClick(3);
   port.replies.push_back(test::WithCrc({3, 0x45, 1, 99}));
   port.replies.push_back(test::WithCrc({7, 14}));
@@ -111,6 +115,7 @@ TEST_F(Form1Fixture, RenumberingWritesPage99AndReaddressesTheRequests) {
 }
 
 TEST_F(Form1Fixture, AFailedRenumberingKeepsTheOldNumbers) {
+  config->Lur.FullAccess = 1;
   link.SetRetriesStage1(1);
   form.CBoxUstrClick(3);
   form.CBoxUstrZClick(7);  // silence
@@ -122,9 +127,21 @@ TEST_F(Form1Fixture, AFailedRenumberingKeepsTheOldNumbers) {
   EXPECT_EQ(state.ustrZ, 3);
 }
 
+TEST_F(Form1Fixture, RenumberingAtTheLimitedLevelSendsNothing) {
+  form.CBoxUstrClick(3);
+  form.CBoxUstrZClick(7);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Ваш уровень доступа не позволяет\nпроизводить вывод в СОМ-порт");
+  EXPECT_EQ(ui.shown[0].caption, "Предупреждение");
+  EXPECT_EQ(ui.shown[0].icon, MsgIcon::Warning);
+  EXPECT_TRUE(port.written.empty());
+  EXPECT_EQ(config->Serv.GetDeviceIndex(), 2);
+  EXPECT_EQ(state.ustrZ, 3);
+}
+
 TEST_F(Form1Fixture, RowButtonsOpenTheEditorOfTheirModule) {
-  editors.present = {TEditor::DiscreteInputView, TEditor::Regulator, TEditor::RelayModule,
-                     TEditor::SensorTypeModule, TEditor::AnalogModule};
+  editors.Present({TEditor::DiscreteInputView, TEditor::Regulator, TEditor::RelayModule,
+                   TEditor::SensorTypeModule, TEditor::AnalogModule});
   SetModules({1, 10, 7, 8, 3, 12, 14, 0}, 12);
   const struct {
     int n;
@@ -159,7 +176,7 @@ TEST_F(Form1Fixture, RowButtonsOpenTheEditorOfTheirModule) {
 }
 
 TEST_F(Form1Fixture, AnAnalogEditorEndingWithAnErrorMarksTheModule) {
-  editors.present = {TEditor::AnalogModule, TEditor::RelayModule};
+  editors.Present({TEditor::AnalogModule, TEditor::RelayModule});
   SetModules({7, 3, 0, 0, 0, 0, 0, 0}, 6);
   editors.results = {6, 2, 6};
   form.Prg1Click(1);
@@ -179,22 +196,23 @@ TEST_F(Form1Fixture, WindowsNotInThisBuildOpenNothing) {
   for (int s = 0; s < 8; ++s) EXPECT_FALSE(form.RowAvailable(s)) << s;
   form.Prg1Click(2);
   EXPECT_TRUE(editors.opened.empty());
-  for (const char* name :
-       {"ButProgDiskr", "ButTimeDate", "LocalNet1", "LocNet15", "LocNetObm", "InformBut", "InformButMR"}) {
-    EXPECT_FALSE(form.ControlAvailable(name)) << name;
-    form.ControlClick(name);
+  using C = TForm1Control;
+  for (const C c : {C::ButProgDiskr, C::ButTimeDate, C::LocalNet1, C::LocNet15, C::LocNetObm, C::InformBut,
+                    C::InformButMR}) {
+    EXPECT_FALSE(form.ControlAvailable(c)) << ControlName(c);
+    form.ControlClick(c);
   }
   EXPECT_TRUE(editors.opened.empty());
-  EXPECT_TRUE(form.ControlAvailable("ButRazm"));
-  EXPECT_TRUE(form.ControlAvailable("ButDefault"));
+  EXPECT_TRUE(form.ControlAvailable(TForm1Control::ButRazm));
+  EXPECT_TRUE(form.ControlAvailable(TForm1Control::ButDefault));
 }
 
 TEST_F(Form1Fixture, OnlyTheLocalNetworkEditorReportsARejectedEnding) {
-  editors.present = {TEditor::LocalNetExchange, TEditor::TimeDate};
+  editors.Present({TEditor::LocalNetExchange, TEditor::TimeDate});
   editors.results = {6, 6};
-  form.ControlClick("ButTimeDate");
+  form.ControlClick(TForm1Control::ButTimeDate);
   EXPECT_TRUE(ui.shown.empty());
-  form.ControlClick("LocNetObm");
+  form.ControlClick(TForm1Control::LocNetObm);
   EXPECT_EQ(ui.Texts(), std::vector<std::string>{"программирование закончено с ошибкой"});
   EXPECT_EQ(editors.opened.size(), 2u);
 }
@@ -207,6 +225,45 @@ TEST_F(Form1Fixture, ClosingInControllerModeAsksNothing) {
   EXPECT_TRUE(ui.shown.empty());
   EXPECT_FALSE(port.IsOpen());
 }
+
+// An editor whose write failed keeps its flag; closing offers the file as
+// the last place for those changes.
+struct UnsentClosing : Form1Fixture, ::testing::WithParamInterface<int> {
+  UnsentClosing() {
+    config->Serv.FileMode = 0;
+    config->Lur.FullAccess = 1;
+    switch (GetParam()) {
+      case 0: config->Lur.DiskrModified = 1; break;
+      case 1: config->FB.FBModified = 1; break;
+      default: config->Reg.RegModified = 1; break;
+    }
+  }
+};
+
+TEST_P(UnsentClosing, AsksToSaveAndACancelledSaveKeepsTheWindowOpen) {
+  ui.answers = {MsgAnswer::Yes};
+  ui.files = {std::nullopt};
+  EXPECT_FALSE(form.FormCloseQuery());
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Данные были изменены. Сохранить в файле?"});
+  EXPECT_EQ(ui.shown[0].caption, "Подтвердите запись в файл");
+  EXPECT_EQ(ui.fileDialogs.size(), 1u);
+  EXPECT_TRUE(port.IsOpen());
+}
+
+TEST_P(UnsentClosing, NoClosesWithoutAskingToSend) {
+  ui.answers = {MsgAnswer::No};
+  EXPECT_TRUE(form.FormCloseQuery());
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Данные были изменены. Сохранить в файле?"});
+  EXPECT_TRUE(port.written.empty());
+  EXPECT_FALSE(port.IsOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Editors, UnsentClosing, ::testing::Values(0, 1, 2),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return std::string(info.param == 0 ? "DiscreteProcessing"
+                                              : info.param == 1 ? "FunctionBlocks"
+                                                                : "ControlLoops");
+                         });
 
 struct ClosingFixture : Form1Fixture {
   std::filesystem::path dir = std::filesystem::temp_directory_path() /

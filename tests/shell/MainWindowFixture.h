@@ -20,7 +20,7 @@
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
 #include "model/TConfiguration.h"
-#include "shell/TEditorWindows.h"
+#include "session/TEditorRegistry.h"
 #include "shell/TForm1Controller.h"
 #include "shell/TMainState.h"
 #include "shell/TPortSettingsFlow.h"
@@ -63,12 +63,12 @@ struct MainWindow {
   TQtSerialPort serial{waiter};
   ScriptedQtUserInterface ui;
   TComPortClass link{serial, waiter, ui};
-  TNoEditorWindows editors;
+  TEditorRegistry editors;
   TForm1Controller form{*config, link, ui, state, editors, dir.File("config/FParol.dat")};
   TForm1 window{form};
   TQtSettingsDialogs dialogs{&window};
   std::vector<std::string> ports;
-  TPortSettingsFlow flow{link, ui, dialogs, [this] { return ports; }};
+  TPortSettingsFlow flow{link, ui, dialogs.Dialogs(), [this] { return ports; }};
 
   MainWindow() {
     ui.SetParent(&window);

@@ -177,6 +177,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(controller.Requests("01 45 63"), 0);
     QCOMPARE(w.Child<QComboBox>("CBoxUstrZ")->currentText(), QString("1"));
 
+    w.config->Lur.FullAccess = 1;  // renumbering writes into the controller
     w.Pick("CBoxUstrZ", 4);  // the user picks 5
     QVERIFY(w.Texts().empty());
     QCOMPARE(controller.Requests("01 45 63 04"), 1);

@@ -6,7 +6,7 @@
 #include "model/Cp1251.h"
 #include "shell/ConfigFileSamples.h"
 #include "shell/TConfigController.h"
-#include "shell/TConfigDialogRunner.h"
+#include "session/TModalWindow.h"
 #include "shell/TFileOperations.h"
 #include "shell/TMainState.h"
 #include "shell/TModuleTable.h"
@@ -21,19 +21,19 @@ using test::Bytes;
 
 // The user at the dialog: a script sets the controls, then the dialog is
 // closed (OK) as often as the close check keeps it open, up to a limit.
-class ScriptedDialog : public TConfigDialogRunner {
+class ScriptedDialog : public TConfigDialog {
  public:
   std::function<void(TConfigController&)> script;
   int closeAttempts = 1;
   bool shown = false;
-  bool Exec(TConfigController& dialog) override {
+  int ShowModal(TConfigController& dialog) override {
     shown = true;
-    if (!script) return false;
+    if (!script) return kModalCancel;
     script(dialog);
     for (int i = 0; i < closeAttempts; ++i) {
-      if (dialog.FormCloseQuery()) return true;
+      if (dialog.FormCloseQuery()) return kModalOk;
     }
-    return false;
+    return kModalCancel;
   }
 };
 

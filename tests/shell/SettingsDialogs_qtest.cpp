@@ -25,7 +25,7 @@ class SettingsDialogs : public QObject {
     TComPortClass link{port, clock, ui};
     TQtSettingsDialogs dialogs;
     std::vector<std::string> ports = {"/dev/ttyUSB0", "/dev/pts/7"};
-    TPortSettingsFlow flow{link, ui, dialogs, [this] { return ports; }};
+    TPortSettingsFlow flow{link, ui, dialogs.Dialogs(), [this] { return ports; }};
     Fixture() {
       dialogs.SetFlow(&flow);
       port.open = false;

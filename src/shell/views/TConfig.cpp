@@ -137,13 +137,13 @@ TConfig::TConfig(QWidget* parent) : QDialog(parent) {
   connect(editModif_, &QLineEdit::textChanged, this, &TConfig::EditModifChanged);
 }
 
-bool TConfig::Exec(TConfigController& controller) {
+int TConfig::ShowModal(TConfigController& controller) {
   form_ = &controller;
   closedByCheck_ = false;
   Draw();
   exec();
   form_ = nullptr;
-  return closedByCheck_;
+  return closedByCheck_ ? kModalOk : kModalCancel;
 }
 
 void TConfig::done(int result) {

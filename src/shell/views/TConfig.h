@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <array>
 
-#include "shell/TConfigDialogRunner.h"
+#include "session/TModalWindow.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -18,12 +18,14 @@ namespace lur {
 
 class TConfigController;
 
-class TConfig : public QDialog, public TConfigDialogRunner {
+class TConfig : public QDialog, public TModalWindow<TConfigController> {
   Q_OBJECT
  public:
   explicit TConfig(QWidget* parent = nullptr);
 
-  bool Exec(TConfigController& controller) override;
+  // kModalOk when the controller's close check let the dialog close,
+  // kModalCancel when it went away without it.
+  int ShowModal(TConfigController& controller) override;
   void done(int result) override;
 
  protected:

@@ -75,13 +75,16 @@ TFPSW::TFPSW(QWidget* parent) : QDialog(parent) {
   setMinimumWidth(360);
 }
 
-void TFPSW::Exec(TFPSWController& form) {
+int TFPSW::ShowModal(TFPSWController& form) {
   form_ = &form;
   label1_->setVisible(form.label1Visible);
   edit1_->setText(QString::fromStdString(form.text));
   edit1_->setFocus();
   exec();
   form_ = nullptr;
+  // Enter and the close box alike end the dialog normally: the controller
+  // has judged the text.
+  return kModalOk;
 }
 
 void TFPSW::done(int result) {

@@ -16,7 +16,7 @@ class TFPSW : public QDialog, public TPasswordDialog {
   explicit TFPSW(QWidget* parent = nullptr);
 
   // Shows the controller's text and label and runs modally.
-  void Exec(TFPSWController& form) override;
+  int ShowModal(TFPSWController& form) override;
 
   void done(int result) override;
 

@@ -86,8 +86,8 @@ TForm1::TForm1(TForm1Controller& form, QWidget* parent) : QMainWindow(parent), f
   layout->addWidget(BuildModuleTable());
 
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(EditorButton("ButProgDiskr", "Программирование обработки дискретных сигналов", central));
-  bottom->addWidget(EditorButton("ButTimeDate", "Задание времени и даты", central));
+  bottom->addWidget(EditorButton(TForm1Control::ButProgDiskr, "Программирование обработки дискретных сигналов", central));
+  bottom->addWidget(EditorButton(TForm1Control::ButTimeDate, "Задание времени и даты", central));
   auto* button1 = new QPushButton("Преобразование  файла ", central);
   button1->setObjectName("Button1");
   button1->setVisible(false);  // kept for its name; never shown
@@ -229,8 +229,8 @@ QGroupBox* TForm1::BuildCounts() {
     grid->addWidget(*counts[i].second, i, 1);
   }
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(EditorButton("InformBut", "Входные сигналы", box));
-  buttons->addWidget(EditorButton("InformButMR", "Дискретные выходы", box));
+  buttons->addWidget(EditorButton(TForm1Control::InformBut, "Входные сигналы", box));
+  buttons->addWidget(EditorButton(TForm1Control::InformButMR, "Дискретные выходы", box));
   grid->addLayout(buttons, 5, 0, 1, 2);
   return box;
 }
@@ -281,9 +281,9 @@ QGroupBox* TForm1::BuildLocalNet() {
   auto* box = new QGroupBox("Локальная сеть RS-485, протокол ModBus ", this);
   box->setObjectName("GBoxLoc");
   auto* layout = new QVBoxLayout(box);
-  layout->addWidget(EditorButton("LocalNet1", "Программирование ф1, ф2, ф3, ф4", box));
-  layout->addWidget(EditorButton("LocNet15", "Программирование ф15 ", box));
-  layout->addWidget(EditorButton("LocNetObm", "Настройка обмена", box));
+  layout->addWidget(EditorButton(TForm1Control::LocalNet1, "Программирование ф1, ф2, ф3, ф4", box));
+  layout->addWidget(EditorButton(TForm1Control::LocNet15, "Программирование ф15 ", box));
+  layout->addWidget(EditorButton(TForm1Control::LocNetObm, "Настройка обмена", box));
   return box;
 }
 
@@ -303,8 +303,8 @@ QGroupBox* TForm1::BuildUnits() {
   apply->setObjectName("ButRazm");
   auto* defaults = new QPushButton("По умолчанию", gBoxRazm_);
   defaults->setObjectName("ButDefault");
-  editorButtons_.push_back({apply, "ButRazm"});
-  editorButtons_.push_back({defaults, "ButDefault"});
+  editorButtons_.push_back({apply, TForm1Control::ButRazm});
+  editorButtons_.push_back({defaults, TForm1Control::ButDefault});
   layout->addWidget(cBoxRazmChange_, 1, 0);
   layout->addWidget(apply, 1, 1);
   layout->addWidget(defaults, 1, 2);
@@ -322,11 +322,11 @@ QGroupBox* TForm1::BuildUnits() {
   return gBoxRazm_;
 }
 
-QPushButton* TForm1::EditorButton(const char* name, const QString& caption, QWidget* parent) {
+QPushButton* TForm1::EditorButton(TForm1Control control, const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  editorButtons_.push_back({button, name});
-  const std::string control = name;
+  const std::string_view name = ControlName(control);
+  button->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  editorButtons_.push_back({button, control});
   connect(button, &QPushButton::clicked, this,
           [this, control] { Run([this, control] { form_.ControlClick(control); }); });
   return button;
@@ -355,10 +355,10 @@ void TForm1::Run(const std::function<void()>& operation) {
   Draw();
 }
 
-void TForm1::DrawControl(QWidget* control, const std::string& name) {
-  const bool available = form_.ControlAvailable(name);
-  control->setEnabled(form_.State().IsEnabled(name) && available);
-  control->setToolTip(available ? QString() : QString(kWindowComesLater));
+void TForm1::DrawControl(QWidget* widget, TForm1Control control) {
+  const bool available = form_.ControlAvailable(control);
+  widget->setEnabled(form_.State().IsEnabled(control) && available);
+  widget->setToolTip(available ? QString() : QString(kWindowComesLater));
 }
 
 void TForm1::Draw() {
@@ -391,8 +391,8 @@ void TForm1::Draw() {
   }
 
   for (const auto& [button, name] : editorButtons_) DrawControl(button, name);
-  gBoxRazm_->setEnabled(state.IsEnabled("GBoxRazm"));
-  menuParol_->setEnabled(state.IsEnabled("MParol"));
+  gBoxRazm_->setEnabled(state.IsEnabled(TForm1Control::GBoxRazm));
+  menuParol_->setEnabled(state.IsEnabled(TForm1Control::MParol));
 
   // The list is filled afresh only when its entries changed, so that a text
   // still being typed (or not applied for want of access) stays in the field.

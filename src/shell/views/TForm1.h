@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 
+#include "shell/TMainState.h"
+
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -56,11 +58,11 @@ class TForm1 : public QMainWindow {
   QGroupBox* BuildModuleTable();
   QGroupBox* BuildLocalNet();
   QGroupBox* BuildUnits();
-  QPushButton* EditorButton(const char* name, const QString& caption, QWidget* parent);
+  QPushButton* EditorButton(TForm1Control control, const QString& caption, QWidget* parent);
   // Runs an operation of the controller, then draws; nothing while another
   // one holds the window.
   void Run(const std::function<void()>& operation);
-  void DrawControl(QWidget* control, const std::string& name);
+  void DrawControl(QWidget* widget, TForm1Control control);
 
   TForm1Controller& form_;
   TPortSettingsFlow* settings_ = nullptr;
@@ -101,7 +103,7 @@ class TForm1 : public QMainWindow {
   };
   std::array<Row, 8> rows_{};
 
-  std::vector<std::pair<QPushButton*, std::string>> editorButtons_;
+  std::vector<std::pair<QPushButton*, TForm1Control>> editorButtons_;
   QGroupBox* gBoxRazm_;
   QComboBox* cBoxRazmChange_;
 };

@@ -75,7 +75,7 @@ int TFormPort::ExecForm() {
 }
 
 void TFormPort::OKClick() {
-  done(form_.OKClick() == DialogResult::Ok ? QDialog::Accepted : kInvalid);
+  done(form_.OKClick() == kModalOk ? QDialog::Accepted : kInvalid);
 }
 
 }  // namespace lur

@@ -1,29 +1,26 @@
 #include "shell/views/TQtSettingsDialogs.h"
 
-#include "shell/views/TFormNastr.h"
-#include "shell/views/TFormPort.h"
-
 namespace lur {
 
 TQtSettingsDialogs::~TQtSettingsDialogs() {
-  delete port_;
-  delete nastr_;
+  delete port_.window;
+  delete nastr_.window;
 }
 
-DialogResult TQtSettingsDialogs::ExecPort(TFormPortController& form) {
-  if (!port_) {
-    port_ = new TFormPort(form, [this] {
-      if (flow_) flow_->NastrObmClick();
-    }, parent_);
+int TQtSettingsDialogs::PortModal::ShowModal(TFormPortController& form) {
+  if (!window) {
+    window = new TFormPort(form, [this] {
+      if (owner.flow_) owner.flow_->NastrObmClick();
+    }, owner.parent_);
   }
-  const int r = port_->ExecForm();
-  if (r == QDialog::Accepted) return DialogResult::Ok;
-  return r == TFormPort::kInvalid ? DialogResult::Invalid : DialogResult::Cancel;
+  const int r = window->ExecForm();
+  if (r == QDialog::Accepted) return kModalOk;
+  return r == TFormPort::kInvalid ? kModalError : kModalCancel;
 }
 
-DialogResult TQtSettingsDialogs::ExecNastr(TFormNastrController& form) {
-  if (!nastr_) nastr_ = new TFormNastr(form, parent_);
-  return nastr_->ExecForm() == QDialog::Accepted ? DialogResult::Ok : DialogResult::Cancel;
+int TQtSettingsDialogs::NastrModal::ShowModal(TFormNastrController& form) {
+  if (!window) window = new TFormNastr(form, owner.parent_);
+  return window->ExecForm() == QDialog::Accepted ? kModalOk : kModalCancel;
 }
 
 }  // namespace lur

@@ -4,31 +4,45 @@
 #include <QWidget>
 #include <functional>
 
+#include "shell/TPortSettingsFlow.h"
 #include "shell/views/TFormNastr.h"
 #include "shell/views/TFormPort.h"
-#include "shell/TPortSettingsFlow.h"
 
 namespace lur {
 
-class TQtSettingsDialogs : public TSettingsDialogs {
+class TQtSettingsDialogs {
  public:
   explicit TQtSettingsDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-  ~TQtSettingsDialogs() override;
+  ~TQtSettingsDialogs();
+  TQtSettingsDialogs(const TQtSettingsDialogs&) = delete;
+  TQtSettingsDialogs& operator=(const TQtSettingsDialogs&) = delete;
 
   // The flow whose exchange action the port dialog's button runs.
   void SetFlow(TPortSettingsFlow* flow) { flow_ = flow; }
+  // The two modal windows, for the flow.
+  TSettingsDialogs Dialogs() { return {port_, nastr_}; }
 
-  DialogResult ExecPort(TFormPortController& form) override;
-  DialogResult ExecNastr(TFormNastrController& form) override;
-
-  TFormPort* PortWindow() const { return port_; }
-  TFormNastr* NastrWindow() const { return nastr_; }
+  TFormPort* PortWindow() const { return port_.window; }
+  TFormNastr* NastrWindow() const { return nastr_.window; }
 
  private:
+  struct PortModal : TModalWindow<TFormPortController> {
+    explicit PortModal(TQtSettingsDialogs& owner) : owner(owner) {}
+    int ShowModal(TFormPortController& form) override;
+    TQtSettingsDialogs& owner;
+    QPointer<TFormPort> window;
+  };
+  struct NastrModal : TModalWindow<TFormNastrController> {
+    explicit NastrModal(TQtSettingsDialogs& owner) : owner(owner) {}
+    int ShowModal(TFormNastrController& form) override;
+    TQtSettingsDialogs& owner;
+    QPointer<TFormNastr> window;
+  };
+
   QPointer<QWidget> parent_;
   TPortSettingsFlow* flow_ = nullptr;
-  QPointer<TFormPort> port_;
-  QPointer<TFormNastr> nastr_;
+  PortModal port_{*this};
+  NastrModal nastr_{*this};
 };
 
 }  // namespace lur

@@ -1,7 +1,11 @@
 #pragma once
 // The windows the main window opens: the module editors of its table rows
-// and the editors and information windows of its buttons. Each arrives with
-// its own subsystem; until then the main window keeps its button disabled.
+// and the editors and information windows of its buttons and menu items.
+// The program registers each window as its subsystem arrives; the main
+// window keeps the button of a window that is not registered disabled.
+#include <functional>
+#include <map>
+
 namespace lur {
 
 enum class TEditor {
@@ -19,10 +23,6 @@ enum class TEditor {
   OutputInform,        // InformButMR
 };
 
-// The modal result with which a window says its programming ended with an
-// error.
-constexpr int kModalResultError = 6;
-
 struct TEditorRequest {
   TEditor editor;
   int slot = 0;    // 1-based slot of the row (module editors)
@@ -30,20 +30,18 @@ struct TEditorRequest {
   int type = 0;    // the slot's module type code
 };
 
-class TEditorWindows {
+class TEditorRegistry {
  public:
-  virtual ~TEditorWindows() = default;
-  // Whether the window exists in this build.
-  virtual bool Available(TEditor editor) const = 0;
-  // Shows it modally; returns its modal result.
-  virtual int Open(const TEditorRequest& request) = 0;
-};
+  // Shows the window modally for a request and returns its modal result.
+  using Opener = std::function<int(const TEditorRequest&)>;
 
-// The build as it stands: no editor window yet.
-class TNoEditorWindows : public TEditorWindows {
- public:
-  bool Available(TEditor) const override { return false; }
-  int Open(const TEditorRequest&) override { return 2; }
+  void Register(TEditor editor, Opener opener) { openers_[editor] = std::move(opener); }
+  bool Available(TEditor editor) const { return openers_.count(editor) != 0; }
+  // The window's modal result; an unregistered window is a cancelled one.
+  int Open(const TEditorRequest& request) const;
+
+ private:
+  std::map<TEditor, Opener> openers_;
 };
 
 }  // namespace lur
