@@ -25,9 +25,9 @@ corpus="tests/fuzz/corpus/$target"
 mkdir -p "$corpus"
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$corpus"/. "$work/" -r
-log="$work/fuzz.log"
+log=$(mktemp)
+trap 'rm -rf "$work" "$log"' EXIT
+cp -r "$corpus"/. "$work/"
 status=0
 "$fuzzer" "$work" -max_total_time="$seconds" -artifact_prefix=tests/fuzz/ -print_final_stats=1 \
   >"$log" 2>&1 || status=$?

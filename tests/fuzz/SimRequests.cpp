@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <tuple>
 #include <vector>
 
 #include "link/Crc16.h"
@@ -26,6 +28,19 @@ constexpr std::array<std::array<std::uint8_t, 8>, 4> kModuleSets = {{
 
 // The same bound the assembler keeps (the longest request and some slack).
 constexpr std::size_t kPendingBound = 300;
+
+// The default pages of a controller's make-up, made once per make-up: making
+// them costs more than most inputs do.
+const sim::PageStore& DefaultPages(const sim::SimOptions& options) {
+  static std::map<std::tuple<std::array<std::uint8_t, 8>, int, int>, sim::PageStore> made;
+  const auto key = std::tuple{options.modules, int{options.display}, options.functionBlocks};
+  auto it = made.find(key);
+  if (it == made.end()) {
+    const sim::ModuleSet modules(options.modules, options.display);
+    it = made.emplace(key, sim::MakeDefaultPages(modules, options.functionBlocks)).first;
+  }
+  return it->second;
+}
 
 bool IsFrame(std::span<const std::uint8_t> frame) {
   return frame.size() >= 4 && CheckCrc16(frame.data(), frame.size());
@@ -53,8 +68,7 @@ bool FeedSimulator(std::span<const std::uint8_t> data) {
   if ((make & 0x80) != 0) options.liveToggleMs = 100;
 
   std::int64_t nowMs = 0;
-  const sim::ModuleSet modules(options.modules, options.display);
-  sim::SimController controller(options, sim::MakeDefaultPages(modules, options.functionBlocks),
+  sim::SimController controller(options, DefaultPages(options),
                                 [&nowMs] { return nowMs; }, sim::ClockTime{});
   sim::FrameAssembler assembler(5);
 
