@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 #include "sim/ModuleSet.h"
 
@@ -15,6 +16,34 @@ std::optional<long> ParseNumber(std::string_view text, long min, long max) {
   if (ec != std::errc() || end != text.data() + text.size() || value < min || value > max)
     return std::nullopt;
   return value;
+}
+
+// Decimal, or hexadecimal after 0x: function codes read better in hex.
+std::optional<long> ParseCode(std::string_view text, long min, long max) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    long value = 0;
+    const auto [end, ec] = std::from_chars(text.data() + 2, text.data() + text.size(), value, 16);
+    if (ec != std::errc() || end != text.data() + text.size() || value < min || value > max)
+      return std::nullopt;
+    return value;
+  }
+  return ParseNumber(text, min, max);
+}
+
+// FUNC:START (and :CODE when withCode): a live request and an exception code.
+std::optional<std::pair<LiveRequest, std::uint8_t>> ParseLiveRequest(std::string_view text, bool withCode) {
+  const auto first = text.find(':');
+  if (first == std::string_view::npos) return std::nullopt;
+  const auto second = text.find(':', first + 1);
+  if ((second != std::string_view::npos) != withCode) return std::nullopt;
+  const auto function = ParseCode(text.substr(0, first), 0, 255);
+  const auto start = ParseCode(text.substr(first + 1, second == std::string_view::npos ? std::string_view::npos
+                                                                                       : second - first - 1),
+                               0, 65535);
+  const auto code = withCode ? ParseCode(text.substr(second + 1), 1, 255) : std::optional<long>(0);
+  if (!function || !start || !code) return std::nullopt;
+  return std::pair{LiveRequest{static_cast<std::uint8_t>(*function), static_cast<int>(*start)},
+                   static_cast<std::uint8_t>(*code)};
 }
 
 }  // namespace
@@ -31,11 +60,20 @@ std::string UsageText() {
          "  --busy-polls K        completion polls answered busy after each page write (default 0)\n"
          "  --busy-forever        the completion poll always answers busy\n"
          "  --exception PAGE:CODE reads and writes of PAGE answer exception CODE (repeatable)\n"
+         "  --poll-exception CODE every completion poll (function 14) answers exception CODE\n"
+         "  --poll-truncate       every completion poll answer is cut short\n"
+         "  --mute FUNC:START     never answer requests of function FUNC starting at START\n"
+         "                        (the address of functions 1..6, 15, 16, the page of 0x44 and\n"
+         "                        0x45, the first channel of 0x47; decimal or 0x hex; repeatable)\n"
+         "  --live-exception FUNC:START:CODE\n"
+         "                        such requests answer exception CODE (repeatable)\n"
+         "  --live-toggle MS      the discrete input states flip every MS milliseconds\n"
          "  --pace BAUD           delay each answer by its wire time at BAUD\n"
          "  --config FILE         serve the pages of a .lur configuration file; its modules,\n"
          "                        display and block count unless given above\n"
          "  --save FILE           on exit, write the configuration held as a .lur file\n"
-         "  --verbose             log requests and answers to standard error\n";
+         "  --verbose             log requests and answers to standard error, each line after\n"
+         "                        the milliseconds since the start\n";
 }
 
 CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
@@ -98,6 +136,29 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       if (!flag(o.silent)) return fail("--silent takes no value");
     } else if (name == "--busy-forever") {
       if (!flag(o.busyForever)) return fail("--busy-forever takes no value");
+    } else if (name == "--poll-truncate") {
+      if (!flag(o.pollTruncate)) return fail("--poll-truncate takes no value");
+    } else if (name == "--poll-exception") {
+      const auto text = value();
+      const auto code = text ? ParseCode(*text, 1, 255) : std::nullopt;
+      if (!code) return fail("--poll-exception needs a code 1..255");
+      o.pollException = static_cast<std::uint8_t>(*code);
+    } else if (name == "--mute") {
+      const auto text = value();
+      const auto request = text ? ParseLiveRequest(*text, false) : std::nullopt;
+      if (!request) return fail("--mute needs FUNC:START with function 0..255 and start 0..65535");
+      o.mutedRequests.insert(request->first);
+    } else if (name == "--live-exception") {
+      const auto text = value();
+      const auto request = text ? ParseLiveRequest(*text, true) : std::nullopt;
+      if (!request) {
+        return fail("--live-exception needs FUNC:START:CODE with function 0..255, start 0..65535, code 1..255");
+      }
+      o.liveExceptions[request->first] = request->second;
+    } else if (name == "--live-toggle") {
+      const auto n = number(1, 86400000);
+      if (!n) return fail("--live-toggle needs milliseconds from 1");
+      o.liveToggleMs = static_cast<unsigned>(*n);
     } else if (name == "--verbose") {
       if (!flag(line.verbose)) return fail("--verbose takes no value");
     } else if (name == "--bad-crc") {

@@ -2,7 +2,9 @@
 // The lursim command line:
 //   lursim --link PATH [--device N] [--modules XXXXXXXX] [--display D] [--fb 60|120]
 //          [--silent] [--bad-crc N] [--truncate N] [--busy-polls K] [--busy-forever]
-//          [--exception PAGE:CODE]... [--pace BAUD] [--config FILE] [--save FILE] [--verbose]
+//          [--exception PAGE:CODE]... [--poll-exception CODE] [--poll-truncate]
+//          [--mute FUNC:START]... [--live-exception FUNC:START:CODE]... [--live-toggle MS]
+//          [--pace BAUD] [--config FILE] [--save FILE] [--verbose]
 // Every option with a value also takes the form --option=value.
 #include <optional>
 #include <string>

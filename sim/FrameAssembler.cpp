@@ -1,6 +1,7 @@
 #include "sim/FrameAssembler.h"
 
 #include "link/Crc16.h"
+#include "model/Protocol.h"
 #include "sim/PageCatalogue.h"
 
 namespace lur::sim {
@@ -16,31 +17,31 @@ constexpr std::size_t kMaxPending = 300;
 std::optional<std::size_t> ExpectedRequestLength(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < 2) return 0;
   switch (bytes[1]) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
+    case fn::kReadCoils:
+    case fn::kReadDiscreteInputs:
+    case fn::kReadHoldingRegisters:
+    case fn::kReadInputRegisters:
+    case fn::kWriteCoil:
+    case fn::kWriteRegister:
       return 8;
-    case 14:
-    case 17:
+    case fn::kCompletionPoll:
+    case fn::kIdentity:
       return 4;
-    case 15:
-    case 16:
+    case fn::kWriteCoils:
+    case fn::kWriteRegisters:
       if (bytes.size() < 7) return 0;
       return 9 + static_cast<std::size_t>(bytes[6]);
-    case 0x44:
+    case fn::kReadPage:
       return 5;
-    case 0x45: {
+    case fn::kWritePage: {
       if (bytes.size() < 3) return 0;
       const auto length = WritePageLength(bytes[2]);
       if (!length) return std::nullopt;
       return 3 + *length + 2;
     }
-    case 0x46:
+    case fn::kClockBroadcast:
       return 11;
-    case 0x47:
+    case fn::kAnalogStates:
       return 6;
     default:
       return std::nullopt;

@@ -3,15 +3,15 @@
 namespace lur::sim {
 
 std::optional<std::size_t> ConfigPageLength(std::uint8_t page) {
-  if (page >= kFirstModulePage && page < kFirstModulePage + 8) return 168;
+  if (page >= kFirstModulePage && page < kFirstModulePage + lur::page::kModuleCount) return 168;
   if (page == kRelayPage) return 120;
   if (page == kExchangePage) return 193;
   if (page == kFunction15Page) return 80;
-  if (page >= kFirstDiscretePage && page < kFirstDiscretePage + 8) return 192;
+  if (page >= kFirstDiscretePage && page < kFirstDiscretePage + lur::page::kDiscreteCount) return 192;
   if (IsFunctionBlockPage(page)) return 160;
   if (page == kRegulatorPage || page == kSetterPage) return 168;
   if (page == kUnitsPage) return 96;
-  if (page >= kFirstTextPage && page < kFirstTextPage + 12) return 224;
+  if (page >= kFirstTextPage && page < kFirstTextPage + lur::page::kInputTextCount) return 224;
   if (page == kSensorTypePage) return 16;
   return std::nullopt;
 }

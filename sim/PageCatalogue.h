@@ -5,24 +5,27 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/PageCatalogue.h"
+
 namespace lur::sim {
 
-inline constexpr std::uint8_t kFirstModulePage = 1;  // 1..8: analog blocks, then network analog groups
-inline constexpr std::uint8_t kRelayPage = 9;
-inline constexpr std::uint8_t kExchangePage = 10;
-inline constexpr std::uint8_t kFunction15Page = 11;
-inline constexpr std::uint8_t kFirstDiscretePage = 12;       // 12..19
-inline constexpr std::uint8_t kFirstFunctionBlockPage = 20;  // 20..31, ten blocks each
-inline constexpr std::uint8_t kRegulatorPage = 32;
-inline constexpr std::uint8_t kSetterPage = 33;
-inline constexpr std::uint8_t kUnitsPage = 35;
-inline constexpr std::uint8_t kFirstTextPage = 40;  // 40..51, sixteen input texts each
-inline constexpr std::uint8_t kSensorTypePage = 98;
-inline constexpr std::uint8_t kDeviceNumberPage = 99;  // written only: one byte, the new device index
-inline constexpr std::uint8_t kFirstProbePage = 60;  // 60 + n: converter codes of analog module n, read only
+// The numbers are the model catalogue's; the simulator keeps its own names.
+inline constexpr std::uint8_t kFirstModulePage = page::kFirstModule;  // 1..8: analog blocks, then network analog groups
+inline constexpr std::uint8_t kRelayPage = page::kRelay;
+inline constexpr std::uint8_t kExchangePage = page::kExchange;
+inline constexpr std::uint8_t kFunction15Page = page::kFunction15;
+inline constexpr std::uint8_t kFirstDiscretePage = page::kFirstDiscrete;             // 12..19
+inline constexpr std::uint8_t kFirstFunctionBlockPage = page::kFirstFunctionBlock;  // 20..31, ten blocks each
+inline constexpr std::uint8_t kRegulatorPage = page::kRegulators;
+inline constexpr std::uint8_t kSetterPage = page::kSetters;
+inline constexpr std::uint8_t kUnitsPage = page::kUnits;
+inline constexpr std::uint8_t kFirstTextPage = page::kFirstInputText;  // 40..51, sixteen input texts each
+inline constexpr std::uint8_t kSensorTypePage = page::kSensorTypes;
+inline constexpr std::uint8_t kDeviceNumberPage = page::kDeviceNumber;  // written only: one byte, the new device index
+inline constexpr std::uint8_t kFirstProbePage = page::kFirstProbe;  // 60 + n: converter codes of analog module n, read only
 
 inline constexpr std::size_t kProbePageLength = 42;  // seven rows of begin/end codes, seven present codes
-inline constexpr int kMaxFunctionBlocks = 120;
+inline constexpr int kMaxFunctionBlocks = 10 * page::kFunctionBlockCount;
 
 // Length of a configuration page (both directions), or nullopt for a number
 // that is not one. Function block pages 20..31 are listed whatever the block

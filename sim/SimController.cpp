@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "link/Crc16.h"
+#include "model/Protocol.h"
 #include "sim/NetworkSignals.h"
 #include "sim/PageCatalogue.h"
 
@@ -31,15 +32,66 @@ SimController::SimController(const SimOptions& options, PageStore pages, Control
       pages_(std::move(pages)),
       analog_(modules_, pages_),
       live_(modules_, pages_, analog_),
-      clock_(clockStart, std::move(now)),
-      address_(options.device) {}
+      clock_(clockStart, now),
+      now_(std::move(now)),
+      startMs_(now_()),
+      address_(options.device) {
+  for (const LiveRequest& r : options_.mutedRequests) {
+    optionFaults_.Add({r.function, r.start}, {AnswerFault::Silence});
+  }
+  for (const auto& [r, code] : options_.liveExceptions) {
+    optionFaults_.Add({r.function, r.start}, {AnswerFault::Exception, code});
+  }
+  if (options_.pollException) {
+    optionFaults_.Add({fn::kCompletionPoll, std::nullopt}, {AnswerFault::Exception, *options_.pollException});
+  }
+  if (options_.pollTruncate) optionFaults_.Add({fn::kCompletionPoll, std::nullopt}, {AnswerFault::Truncate});
+}
+
+bool SimController::Hears(std::span<const std::uint8_t> request) const {
+  return request.size() >= 4 && CheckCrc16(request.data(), request.size()) && request[0] == address_;
+}
 
 std::optional<SimController::Frame> SimController::Answer(std::span<const std::uint8_t> request) {
   if (options_.silent) return std::nullopt;
-  std::optional<Frame> answer = Serve(request);
+  std::optional<StagedFault> fault;
+  if (Hears(request)) {
+    fault = faults_.Take(request);
+    const std::optional<StagedFault> optionFault = optionFaults_.Take(request);
+    if (!fault) fault = optionFault;
+  }
+  if (fault && fault->kind == AnswerFault::Silence) return std::nullopt;
+  std::optional<Frame> answer =
+      fault && fault->kind == AnswerFault::Exception ? Exception(request[1], fault->exception) : Serve(request);
   if (!answer) return std::nullopt;
   AppendCrc16(answer->data(), answer->size() - 2);
-  return ApplyFaults(std::move(*answer));
+  answer = ApplyFaults(std::move(*answer));
+  if (answer && fault) Spoil(*answer, fault->kind);
+  return answer;
+}
+
+void SimController::Spoil(Frame& answer, AnswerFault fault) {
+  switch (fault) {
+    case AnswerFault::BadCrc:
+      answer.back() ^= 0x5A;
+      break;
+    case AnswerFault::Truncate:
+      answer.resize(answer.size() / 2);
+      break;
+    case AnswerFault::ShortData:
+      if (answer.size() >= 5) {
+        // The last byte before the CRC goes; a count that told the length
+        // still tells it.
+        const bool counted = answer[2] + 5u == answer.size();
+        answer.erase(answer.end() - 3);
+        if (counted) --answer[2];
+        AppendCrc16(answer.data(), answer.size() - 2);
+      }
+      break;
+    case AnswerFault::Silence:
+    case AnswerFault::Exception:
+      break;
+  }
 }
 
 std::optional<SimController::Frame> SimController::ApplyFaults(Frame answer) {
@@ -73,36 +125,36 @@ std::optional<SimController::Frame> SimController::Serve(std::span<const std::ui
   if (request.size() < 4 || !CheckCrc16(request.data(), request.size())) return std::nullopt;
   const std::uint8_t address = request[0];
   const std::uint8_t function = request[1];
-  if (function == 0x46) {
+  if (function == fn::kClockBroadcast) {
     // The clock is set by broadcast: every controller takes it, none answers.
     if (address == 0 || address == address_) SetClock(request);
     return std::nullopt;
   }
   if (address != address_) return std::nullopt;
   switch (function) {
-    case 1:
-    case 2:
+    case fn::kReadCoils:
+    case fn::kReadDiscreteInputs:
       return ReadBits(request);
-    case 3:
-    case 4:
+    case fn::kReadHoldingRegisters:
+    case fn::kReadInputRegisters:
       return ReadRegisters(request);
-    case 5:
+    case fn::kWriteCoil:
       return WriteCoil(request);
-    case 6:
+    case fn::kWriteRegister:
       return WriteRegister(request);
-    case 14:
+    case fn::kCompletionPoll:
       return CompletionPoll(request);
-    case 15:
+    case fn::kWriteCoils:
       return WriteCoils(request);
-    case 16:
+    case fn::kWriteRegisters:
       return WriteRegisters(request);
-    case 17:
+    case fn::kIdentity:
       return Identity();
-    case 0x44:
+    case fn::kReadPage:
       return ReadPage(request);
-    case 0x45:
+    case fn::kWritePage:
       return WritePage(request);
-    case 0x47:
+    case fn::kAnalogStates:
       return AnalogStates(request);
     default:
       return Exception(function, kIllegalFunction);
@@ -111,7 +163,7 @@ std::optional<SimController::Frame> SimController::Serve(std::span<const std::ui
 
 SimController::Frame SimController::Identity() const {
   const auto record = modules_.IdentityRecord(CountNetworkSignals(pages_));
-  return WithCount(17, record);
+  return WithCount(fn::kIdentity, record);
 }
 
 bool SimController::FunctionBlockPageMissing(std::uint8_t page) const {
@@ -119,55 +171,56 @@ bool SimController::FunctionBlockPageMissing(std::uint8_t page) const {
 }
 
 SimController::Frame SimController::ReadPage(std::span<const std::uint8_t> request) {
-  if (request.size() != 5) return Exception(0x44, kIllegalValue);
+  if (request.size() != 5) return Exception(fn::kReadPage, kIllegalValue);
   const std::uint8_t page = request[2];
   if (const auto it = options_.pageExceptions.find(page); it != options_.pageExceptions.end()) {
-    return Exception(0x44, it->second);
+    return Exception(fn::kReadPage, it->second);
   }
   Frame data{page};
   if (IsProbePage(page)) {
     const auto codes = analog_.ConverterCodes(page - kFirstProbePage);
-    if (!codes) return Exception(0x44, kIllegalAddress);
+    if (!codes) return Exception(fn::kReadPage, kIllegalAddress);
     data.insert(data.end(), codes->begin(), codes->end());
-    return WithCount(0x44, data);
+    return WithCount(fn::kReadPage, data);
   }
   // A controller made for 60 blocks refuses the pages of blocks 61..120.
-  if (FunctionBlockPageMissing(page)) return Exception(0x44, kIllegalValue);
+  if (FunctionBlockPageMissing(page)) return Exception(fn::kReadPage, kIllegalValue);
   const std::vector<std::uint8_t>* bytes = pages_.Find(page);
-  if (bytes == nullptr || !ConfigPageLength(page)) return Exception(0x44, kIllegalAddress);
+  if (bytes == nullptr || !ConfigPageLength(page)) return Exception(fn::kReadPage, kIllegalAddress);
   data.insert(data.end(), bytes->begin(), bytes->end());
-  return WithCount(0x44, data);
+  return WithCount(fn::kReadPage, data);
 }
 
 SimController::Frame SimController::WritePage(std::span<const std::uint8_t> request) {
-  if (request.size() < 5) return Exception(0x45, kIllegalValue);
+  if (request.size() < 5) return Exception(fn::kWritePage, kIllegalValue);
   const std::uint8_t page = request[2];
   const std::span<const std::uint8_t> bytes = request.subspan(3, request.size() - 5);
   if (const auto it = options_.pageExceptions.find(page); it != options_.pageExceptions.end()) {
-    return Exception(0x45, it->second);
+    return Exception(fn::kWritePage, it->second);
   }
   const std::optional<std::size_t> length = WritePageLength(page);
-  if (!length) return Exception(0x45, kIllegalAddress);
-  if (FunctionBlockPageMissing(page) || bytes.size() != *length) return Exception(0x45, kIllegalValue);
+  if (!length) return Exception(fn::kWritePage, kIllegalAddress);
+  if (FunctionBlockPageMissing(page) || bytes.size() != *length) return Exception(fn::kWritePage, kIllegalValue);
   int newAddress = address_;
   if (page == kDeviceNumberPage) {
-    if (bytes[0] > 30) return Exception(0x45, kIllegalValue);
+    if (bytes[0] > 30) return Exception(fn::kWritePage, kIllegalValue);
     newAddress = bytes[0] + 1;
   } else {
     pages_.Put(page, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
   }
+  if (pageWritten_) pageWritten_(page, bytes);
   const std::uint8_t echoedPage[] = {page};
-  Frame answer = WithCount(0x45, echoedPage);  // still from the old address
+  Frame answer = WithCount(fn::kWritePage, echoedPage);  // still from the old address
   address_ = newAddress;
   busyPollsLeft_ = options_.busyPolls;
   return answer;
 }
 
 SimController::Frame SimController::CompletionPoll(std::span<const std::uint8_t> request) {
-  if (options_.busyForever) return Exception(14, kBusy);
+  if (options_.busyForever) return Exception(fn::kCompletionPoll, kBusy);
   if (busyPollsLeft_ > 0) {
     --busyPollsLeft_;
-    return Exception(14, kBusy);
+    return Exception(fn::kCompletionPoll, kBusy);
   }
   return Echo(request);
 }
@@ -178,14 +231,21 @@ SimController::Frame SimController::ReadBits(std::span<const std::uint8_t> reque
   const int start = BigEndian(request, 2);
   const int count = BigEndian(request, 4);
   if (count < 1 || count > 2000) return Exception(function, kIllegalValue);
-  const int size = function == 1 ? LiveData::kCoilCount : LiveData::kDiscreteInputCount;
+  const int size = function == fn::kReadCoils ? LiveData::kCoilCount : LiveData::kDiscreteInputCount;
   if (start + count > size) return Exception(function, kIllegalAddress);
   std::vector<std::uint8_t> data(static_cast<std::size_t>((count + 7) / 8), 0);
   for (int i = 0; i < count; ++i) {
-    const bool on = function == 1 ? live_.Coil(start + i) : live_.DiscreteInput(start + i);
+    const bool on =
+        function == fn::kReadCoils ? live_.Coil(start + i) : live_.DiscreteInput(start + i) != InputsToggled();
     if (on) data[static_cast<std::size_t>(i / 8)] |= static_cast<std::uint8_t>(1 << (i % 8));
   }
   return WithCount(function, data);
+}
+
+bool SimController::InputsToggled() const {
+  if (options_.liveToggleMs == 0) return false;
+  const std::int64_t elapsed = now_() - startMs_;
+  return elapsed >= 0 && (elapsed / options_.liveToggleMs) % 2 == 1;
 }
 
 std::uint16_t SimController::InputRegister(int address) const {
@@ -206,7 +266,7 @@ SimController::Frame SimController::ReadRegisters(std::span<const std::uint8_t> 
   if (start + count > LiveData::kRegisterCount) return Exception(function, kIllegalAddress);
   std::vector<std::uint8_t> data;
   for (int i = 0; i < count; ++i) {
-    const std::uint16_t value = function == 3 ? live_.HoldingRegister(start + i) : InputRegister(start + i);
+    const std::uint16_t value = function == fn::kReadHoldingRegisters ? live_.HoldingRegister(start + i) : InputRegister(start + i);
     data.push_back(static_cast<std::uint8_t>(value >> 8));
     data.push_back(static_cast<std::uint8_t>(value & 0xFF));
   }
@@ -214,33 +274,33 @@ SimController::Frame SimController::ReadRegisters(std::span<const std::uint8_t> 
 }
 
 SimController::Frame SimController::WriteCoil(std::span<const std::uint8_t> request) {
-  if (request.size() != 8) return Exception(5, kIllegalValue);
+  if (request.size() != 8) return Exception(fn::kWriteCoil, kIllegalValue);
   const int address = BigEndian(request, 2);
   const int value = BigEndian(request, 4);
-  if (value != 0xFF00 && value != 0x0000) return Exception(5, kIllegalValue);
-  if (address >= LiveData::kCoilCount) return Exception(5, kIllegalAddress);
+  if (value != 0xFF00 && value != 0x0000) return Exception(fn::kWriteCoil, kIllegalValue);
+  if (address >= LiveData::kCoilCount) return Exception(fn::kWriteCoil, kIllegalAddress);
   live_.SetCoil(address, value == 0xFF00);
   return Echo(request);
 }
 
 SimController::Frame SimController::WriteRegister(std::span<const std::uint8_t> request) {
-  if (request.size() != 8) return Exception(6, kIllegalValue);
+  if (request.size() != 8) return Exception(fn::kWriteRegister, kIllegalValue);
   const int address = BigEndian(request, 2);
-  if (address >= LiveData::kRegisterCount) return Exception(6, kIllegalAddress);
+  if (address >= LiveData::kRegisterCount) return Exception(fn::kWriteRegister, kIllegalAddress);
   live_.SetHoldingRegister(address, static_cast<std::uint16_t>(BigEndian(request, 4)));
   return Echo(request);
 }
 
 SimController::Frame SimController::WriteCoils(std::span<const std::uint8_t> request) {
-  if (request.size() < 9) return Exception(15, kIllegalValue);
+  if (request.size() < 9) return Exception(fn::kWriteCoils, kIllegalValue);
   const int start = BigEndian(request, 2);
   const int count = BigEndian(request, 4);
   const std::size_t byteCount = request[6];
   if (count < 1 || count > 1968 || byteCount != static_cast<std::size_t>((count + 7) / 8) ||
       request.size() != 9 + byteCount) {
-    return Exception(15, kIllegalValue);
+    return Exception(fn::kWriteCoils, kIllegalValue);
   }
-  if (start + count > LiveData::kCoilCount) return Exception(15, kIllegalAddress);
+  if (start + count > LiveData::kCoilCount) return Exception(fn::kWriteCoils, kIllegalAddress);
   for (int i = 0; i < count; ++i) {
     live_.SetCoil(start + i, (request[7 + static_cast<std::size_t>(i / 8)] >> (i % 8)) & 1);
   }
@@ -250,15 +310,15 @@ SimController::Frame SimController::WriteCoils(std::span<const std::uint8_t> req
 }
 
 SimController::Frame SimController::WriteRegisters(std::span<const std::uint8_t> request) {
-  if (request.size() < 9) return Exception(16, kIllegalValue);
+  if (request.size() < 9) return Exception(fn::kWriteRegisters, kIllegalValue);
   const int start = BigEndian(request, 2);
   const int count = BigEndian(request, 4);
   const std::size_t byteCount = request[6];
   if (count < 1 || count > 123 || byteCount != static_cast<std::size_t>(2 * count) ||
       request.size() != 9 + byteCount) {
-    return Exception(16, kIllegalValue);
+    return Exception(fn::kWriteRegisters, kIllegalValue);
   }
-  if (start + count > LiveData::kRegisterCount) return Exception(16, kIllegalAddress);
+  if (start + count > LiveData::kRegisterCount) return Exception(fn::kWriteRegisters, kIllegalAddress);
   for (int i = 0; i < count; ++i) {
     live_.SetHoldingRegister(
         start + i, static_cast<std::uint16_t>(BigEndian(request, 7 + 2 * static_cast<std::size_t>(i))));
@@ -269,25 +329,25 @@ SimController::Frame SimController::WriteRegisters(std::span<const std::uint8_t>
 }
 
 SimController::Frame SimController::AnalogStates(std::span<const std::uint8_t> request) {
-  if (request.size() != 6) return Exception(0x47, kIllegalValue);
+  if (request.size() != 6) return Exception(fn::kAnalogStates, kIllegalValue);
   const int first = request[2];
   const int count = request[3];
   std::vector<std::uint8_t> data;
   if (first >= AnalogChannels::kFirstColdJunction) {
     const auto state = analog_.ColdJunction(first - AnalogChannels::kFirstColdJunction + 1);
-    if (!state) return Exception(0x47, kIllegalAddress);
-    if (count != 1) return Exception(0x47, kIllegalValue);
+    if (!state) return Exception(fn::kAnalogStates, kIllegalAddress);
+    if (count != 1) return Exception(fn::kAnalogStates, kIllegalValue);
     data.assign(state->begin(), state->end());
-    return WithCount(0x47, data);
+    return WithCount(fn::kAnalogStates, data);
   }
   // Eight bytes a channel: at most 31 channels fit the byte count.
-  if (count < 1 || count > 31) return Exception(0x47, kIllegalValue);
-  if (first + count > AnalogChannels::kSignalCount) return Exception(0x47, kIllegalAddress);
+  if (count < 1 || count > 31) return Exception(fn::kAnalogStates, kIllegalValue);
+  if (first + count > AnalogChannels::kSignalCount) return Exception(fn::kAnalogStates, kIllegalAddress);
   for (int i = 0; i < count; ++i) {
     const auto state = analog_.State(first + i);
     data.insert(data.end(), state.begin(), state.end());
   }
-  return WithCount(0x47, data);
+  return WithCount(fn::kAnalogStates, data);
 }
 
 void SimController::SetClock(std::span<const std::uint8_t> request) {

@@ -17,13 +17,19 @@
 // - 0x47 analog states: 8 bytes a channel.
 // - anything else: exception 1. A frame with a bad CRC or for another address
 //   gets no answer.
+//
+// Faults: those of the options, and per-request faults a test stages through
+// Faults() (a page failing only on its nth read, one answer silent, ...).
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <utility>
 #include <span>
 #include <vector>
 
 #include "sim/AnalogChannels.h"
 #include "sim/ControllerClock.h"
+#include "sim/FaultPlan.h"
 #include "sim/LiveData.h"
 #include "sim/ModuleSet.h"
 #include "sim/PageStore.h"
@@ -42,6 +48,16 @@ class SimController {
 
   std::optional<Frame> Answer(std::span<const std::uint8_t> request);
 
+  // The per-request faults staged by a test. They come before the options'
+  // poll, mute and live faults, which are rules of a plan of their own.
+  FaultPlan& Faults() { return faults_; }
+  const FaultPlan& Faults() const { return faults_; }
+
+  // Told of every page write the controller accepts (page 99 included),
+  // with the bytes after the page number.
+  using PageWriteObserver = std::function<void(std::uint8_t page, std::span<const std::uint8_t> bytes)>;
+  void SetPageWriteObserver(PageWriteObserver observer) { pageWritten_ = std::move(observer); }
+
   int DeviceNumber() const { return address_; }
   const ModuleSet& Modules() const { return modules_; }
   const PageStore& Pages() const { return pages_; }
@@ -52,6 +68,9 @@ class SimController {
   // The answer before the fault options touch it.
   std::optional<Frame> Serve(std::span<const std::uint8_t> request);
   std::optional<Frame> ApplyFaults(Frame answer);
+  bool Hears(std::span<const std::uint8_t> request) const;
+  static void Spoil(Frame& answer, AnswerFault fault);
+  bool InputsToggled() const;
 
   Frame WithCount(std::uint8_t function, std::span<const std::uint8_t> data) const;
   Frame Exception(std::uint8_t function, std::uint8_t code) const;
@@ -79,6 +98,11 @@ class SimController {
   AnalogChannels analog_;
   LiveData live_;
   ControllerClock clock_;
+  ControllerClock::MsSource now_;
+  std::int64_t startMs_;
+  FaultPlan faults_;
+  FaultPlan optionFaults_;
+  PageWriteObserver pageWritten_;
   int address_;
   unsigned busyPollsLeft_ = 0;
   unsigned answers_ = 0;

@@ -2,9 +2,20 @@
 // How a simulated controller is made up and how it misbehaves.
 #include <array>
 #include <cstdint>
+#include <compare>
 #include <map>
+#include <optional>
+#include <set>
 
 namespace lur::sim {
+
+// One kind of live request: its function and its start (the address of the
+// standard functions, the first channel of 0x47; see RequestStart).
+struct LiveRequest {
+  std::uint8_t function = 0;
+  int start = 0;
+  auto operator<=>(const LiveRequest&) const = default;
+};
 
 struct SimOptions {
   int device = 1;  // device number 1..31: the address it answers
@@ -21,6 +32,14 @@ struct SimOptions {
   unsigned busyPolls = 0;      // completion polls answered "busy" after each page write
   bool busyForever = false;    // the completion poll always answers "busy"
   std::map<std::uint8_t, std::uint8_t> pageExceptions;  // page -> exception code for its reads and writes
+  std::optional<std::uint8_t> pollException;  // every completion poll answers this exception
+  bool pollTruncate = false;                  // every completion poll answer is cut short
+  std::set<LiveRequest> mutedRequests;        // never answered
+  std::map<LiveRequest, std::uint8_t> liveExceptions;  // answered with this exception code
+
+  // The discrete input states all flip every this many milliseconds, so live
+  // views show change (0: they stay).
+  unsigned liveToggleMs = 0;
 
   unsigned paceBaud = 0;  // delay each answer by the wire time at this rate (0: answer at once)
 };

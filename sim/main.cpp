@@ -1,5 +1,6 @@
 // lursim: a simulated controller on a pseudo-terminal, for trying the
 // configuration tool and its command-line twin without hardware.
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include "sim/CommandLine.h"
 #include "sim/ConfigFileImage.h"
 #include "sim/DefaultPages.h"
+#include "sim/LogLine.h"
 #include "sim/PtyServer.h"
 #include "sim/SimController.h"
 
@@ -68,6 +70,7 @@ bool SaveConfigFile(const std::string& path, const lur::sim::SimController& cont
 
 int main(int argc, char** argv) {
   using namespace lur::sim;
+  const auto started = std::chrono::steady_clock::now();
   const std::vector<std::string> args(argv + 1, argv + argc);
   const CommandLineResult parsed = ParseCommandLine(args);
   if (!parsed.line) {
@@ -96,7 +99,9 @@ int main(int argc, char** argv) {
   serverOptions.linkPath = line.linkPath;
   serverOptions.paceBaud = options.paceBaud;
   if (line.verbose) {
-    serverOptions.log = [](std::string_view text) { std::cerr << text << std::endl; };
+    serverOptions.log = [started](std::string_view text) {
+      std::cerr << LogLine(std::chrono::steady_clock::now() - started, text) << std::endl;
+    };
   }
   PtyServer server(controller, serverOptions);
   InstallStopHandlers();

@@ -1,4 +1,4 @@
-// Replays every input the fuzzer kept (tests/fuzz/corpus), so the ordinary
+// Replays every input the fuzzer kept (tests/fuzz/corpus/model), so the ordinary
 // run catches a regression on anything it once found.
 #include <gtest/gtest.h>
 
@@ -13,7 +13,8 @@ namespace lur {
 namespace {
 
 TEST(FuzzCorpus, ReplaysEveryKeptInput) {
-  const std::filesystem::path corpus = std::filesystem::path(LUR_TEST_DATA).parent_path() / "fuzz" / "corpus";
+  const std::filesystem::path corpus =
+      std::filesystem::path(LUR_TEST_DATA).parent_path() / "fuzz" / "corpus" / "model";
   ASSERT_TRUE(std::filesystem::is_directory(corpus)) << corpus;
   int replayed = 0;
   for (const auto& entry : std::filesystem::directory_iterator(corpus)) {

@@ -4,22 +4,25 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "link/TComPortClass.h"
 #include "model/Cp1251.h"
+#include "model/Protocol.h"
 #include "model/PageAnswerBuilder.h"
-#include "shell/FakeController.h"
 #include "shell/TConfigTransfer.h"
 #include "shell/TransferTexts.h"
+#include "sim/ModuleSet.h"
+#include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
 
 namespace lur {
 namespace {
 
-using test::FakeController;
+using test::SimPort;
 using Bytes = std::vector<std::uint8_t>;
 
 // Every byte of the live tables (not the reserve) and the working flags, to
@@ -53,27 +56,21 @@ Bytes Snapshot(const TConfiguration& c) {
   return s;
 }
 
-Bytes Identity(const std::string& codes, int display = 1) {
-  Bytes id(15, 0);
-  int di = 0, ai = 0, modules = 0;
-  for (int slot = 0; slot < 8; ++slot) {
-    const int code = std::stoi(codes.substr(static_cast<std::size_t>(slot), 1), nullptr, 16);
-    id[static_cast<std::size_t>(1 + slot)] = static_cast<std::uint8_t>(code);
-    modules += code != 0;
-    di += GroupOfModule(code) == ModuleGroup::DiscreteInput;
-    ai += GroupOfModule(code) == ModuleGroup::AnalogInput;
-  }
-  id[0] = static_cast<std::uint8_t>(modules);
-  id[12] = static_cast<std::uint8_t>(12 * di + 24 * ai);
-  id[13] = static_cast<std::uint8_t>(6 * ai);
-  id[14] = static_cast<std::uint8_t>(display);
-  return id;
+// How a page read misbehaves in the tables below: an exception code, or one
+// of these.
+constexpr int kSilent = -1;      // no answer at all
+constexpr int kWrongCount = -2;  // an answer one byte short, CRC correct
+
+sim::StagedFault ReadFault(int fault) {
+  if (fault == kSilent) return test::Silence();
+  if (fault == kWrongCount) return test::ShortData();
+  return test::ExceptionAnswer(static_cast<std::uint8_t>(fault));
 }
 
 class Transfer : public ::testing::Test {
  protected:
   test::VirtualClock clock;
-  FakeController device{clock};
+  SimPort device{clock};
   TScriptedUserInterface ui;
   TComPortClass link{device, clock, ui};
   std::unique_ptr<TConfiguration> config = std::make_unique<TConfiguration>();
@@ -91,35 +88,41 @@ class Transfer : public ::testing::Test {
   // A controller with every page filled with a distinct pattern, an empty
   // exchange table and function block records without references.
   void Controller(const std::string& codes) {
-    SetIdentity(codes);
-    device.pages.clear();
+    sim::PageStore pages;
     auto put = [&](int page, std::size_t size) {
-      device.pages[static_cast<std::uint8_t>(page)] =
-          test::PatternBytes(size, static_cast<std::uint8_t>(page));
+      pages.Put(static_cast<std::uint8_t>(page), test::PatternBytes(size, static_cast<std::uint8_t>(page)));
     };
     for (int p = 1; p <= 8; ++p) put(p, 168);
     put(9, 120);
-    device.pages[10] = Bytes(193, 0);
+    pages.Put(10, Bytes(193, 0));
     put(11, 80);
     for (int p = 12; p <= 19; ++p) put(p, 192);
-    for (int p = 20; p <= 31; ++p) device.pages[static_cast<std::uint8_t>(p)] = Bytes(160, 0);
+    for (int p = 20; p <= 31; ++p) pages.Put(static_cast<std::uint8_t>(p), Bytes(160, 0));
     put(32, 168);
     put(33, 168);
     put(35, 96);
     for (int p = 40; p <= 51; ++p) put(p, 224);
     put(98, 16);
+    device.Rebuild(WithModules(codes), std::move(pages));
   }
-  void SetIdentity(const std::string& codes) {
-    const Bytes id = Identity(codes);
-    std::copy(id.begin(), id.end(), device.identity.begin());
+  // The same controller with other modules in its slots.
+  void SetIdentity(const std::string& codes) { device.Rebuild(WithModules(codes)); }
+  sim::SimOptions WithModules(const std::string& codes) const {
+    sim::SimOptions options = device.Options();
+    options.modules = *sim::ModuleSet::ParseTypes(codes);
+    options.display = 1;
+    return options;
+  }
+  void Reconfigure(const std::function<void(sim::SimOptions&)>& change) {
+    sim::SimOptions options = device.Options();
+    change(options);
+    device.Rebuild(options);
   }
   // The configuration in memory: read from the controller, with full access.
   void ReadConfiguration() {
     ASSERT_TRUE(transfer.InPortButClick());
     config->Lur.FullAccess = 1;
-    device.requests.clear();
-    device.written.clear();
-    device.writeOrder.clear();
+    device.ForgetRequests();
     ui.shown.clear();
   }
   std::string Error(int code) const { return link.ErrorText(0, code); }
@@ -144,7 +147,7 @@ TEST_F(Transfer, ReadTakesEveryPageInOrderAndShowsTheController) {
   state.ustrZ = 7;
   config->Serv.FileMode = 1;
   state.labelFileVisible = true;
-  device.probeAnswers = {61};
+  // The thermo module is the controller's second analog module: probe page 61.
   ASSERT_TRUE(transfer.InPortButClick());
 
   // Two discrete modules, then analog modules 7 and 8: the thermo module is
@@ -158,14 +161,14 @@ TEST_F(Transfer, ReadTakesEveryPageInOrderAndShowsTheController) {
   EXPECT_EQ(c.MBA.GetNewVersion(1), 1);
   EXPECT_EQ(c.MBA.GetNewVersion(0), 0);
   // Pages 1, 2 are the analog blocks, 3..8 network groups 0..5.
-  EXPECT_EQ(c.MBA.GetBlockByte(1, 5), device.pages[2][4]);
-  EXPECT_EQ(c.MBM.GetGroupByte(0, 5), device.pages[3][4]);
-  EXPECT_EQ(c.MBM.GetGroupByte(5, 168), device.pages[8][167]);
-  EXPECT_EQ(c.Lur.GetRecByte(191, 7), device.pages[19][191]);
-  EXPECT_EQ(c.Serv.GetInputTextPage()[0], device.pages[51][0]);
-  EXPECT_EQ(c.Reg.GetFileBlock()[335], device.pages[33][167]);
-  EXPECT_EQ(c.Lur.GetTipDatByte(15), device.pages[98][15]);
-  EXPECT_EQ(c.MBA.GetUnitsByte(95), device.pages[35][95]);
+  EXPECT_EQ(c.MBA.GetBlockByte(1, 5), device.Page(2)[4]);
+  EXPECT_EQ(c.MBM.GetGroupByte(0, 5), device.Page(3)[4]);
+  EXPECT_EQ(c.MBM.GetGroupByte(5, 168), device.Page(8)[167]);
+  EXPECT_EQ(c.Lur.GetRecByte(191, 7), device.Page(19)[191]);
+  EXPECT_EQ(c.Serv.GetInputTextPage()[0], device.Page(51)[0]);
+  EXPECT_EQ(c.Reg.GetFileBlock()[335], device.Page(33)[167]);
+  EXPECT_EQ(c.Lur.GetTipDatByte(15), device.Page(98)[15]);
+  EXPECT_EQ(c.MBA.GetUnitsByte(95), device.Page(35)[95]);
   EXPECT_EQ(c.FB.CapFB, 120);
   EXPECT_EQ(c.Serv.FileMode, 0);
   EXPECT_EQ(c.Serv.GetDeviceIndex(), 0);
@@ -175,7 +178,7 @@ TEST_F(Transfer, ReadTakesEveryPageInOrderAndShowsTheController) {
   EXPECT_EQ(c.Reserv.ResDiskr, c.Lur.GetRecords());
   EXPECT_EQ(c.Reserv.ResInputTexts, c.Serv.GetInputTexts());
   EXPECT_EQ(c.Reserv.ResReg, c.Reg.GetFileBlock());
-  EXPECT_EQ(c.Reserv.ResTipDat[15], device.pages[98][15]);
+  EXPECT_EQ(c.Reserv.ResTipDat[15], device.Page(98)[15]);
   EXPECT_EQ(c.Serv.GetOutputText(39), std::string(14, ' '));
 
   EXPECT_EQ(state.editModif, "1A783E00");
@@ -204,7 +207,7 @@ TEST_F(Transfer, ReadAsksForLoopAndSensorPagesOnlyWithThoseModules) {
 }
 
 TEST_F(Transfer, SixtyBlockControllerIsWarnedOnceAndReadOn) {
-  device.functionBlocks = 60;
+  Reconfigure([](sim::SimOptions& o) { o.functionBlocks = 60; });
   // Records 60..119 of a configuration read before must not survive.
   ASSERT_TRUE(transfer.InPortButClick());
   config->FB.SetTipFB(100, 3);
@@ -224,8 +227,8 @@ TEST_F(Transfer, SixtyBlockControllerIsWarnedOnceAndReadOn) {
 TEST_F(Transfer, ThermoProbesGoToTheModulesAnalogIndexSilently) {
   // One discrete module, analog modules in slots 1, 2, thermo modules in 3, 4.
   Controller("17788000");
-  device.probeAnswers = {62};
-  device.readFaults[63] = FakeController::kSilent;
+  // Thermo modules are analog modules 2 and 3: probes 62 and 63.
+  device.FailPage(fn::kReadPage, 63, test::Silence());
   ASSERT_TRUE(transfer.InPortButClick());
   EXPECT_TRUE(ui.shown.empty());
   const auto pages = device.PagesRead();
@@ -236,7 +239,7 @@ TEST_F(Transfer, ThermoProbesGoToTheModulesAnalogIndexSilently) {
 }
 
 TEST_F(Transfer, SilentControllerIsReportedOnceAndChangesNothing) {
-  device.silent = true;
+  device.Fail({}, test::Silence());
   state.Enable(EditorButtons(), true);
   ASSERT_FALSE(transfer.InPortButClick());
   EXPECT_EQ(ui.Texts(), std::vector<std::string>{"устройство 1 COM1 не отвечает на запрос"});
@@ -256,12 +259,12 @@ TEST_F(Transfer, FailureAtAnyPageLeavesMemoryAsItWas) {
     int reported;
   };
   const Case cases[] = {
-      {10, 2, 2}, {1, FakeController::kSilent, 130},
-      {5, 4, 4},  {9, FakeController::kWrongCount, 128},
-      {11, 2, 2}, {15, FakeController::kWrongCount, 128},
+      {10, 2, 2}, {1, kSilent, 130},
+      {5, 4, 4},  {9, kWrongCount, 128},
+      {11, 2, 2}, {15, kWrongCount, 128},
       {20, 2, 2}, {27, 3, 3},  // exception 3 from another block page is a failure
-      {33, 4, 4}, {35, FakeController::kWrongCount, 128},
-      {45, 2, 2}, {51, FakeController::kWrongCount, 128},
+      {33, 4, 4}, {35, kWrongCount, 128},
+      {45, 2, 2}, {51, kWrongCount, 128},
       {98, 2, 2},
   };
   // What memory holds before: a configuration of another controller, opened
@@ -276,7 +279,8 @@ TEST_F(Transfer, FailureAtAnyPageLeavesMemoryAsItWas) {
   Controller("1A783E00");
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.page));
-    device.readFaults = {{c.page, c.fault}};
+    device.ClearFaults();
+    device.FailPage(fn::kReadPage, c.page, ReadFault(c.fault));
     ui.shown.clear();
     views = 0;
     EXPECT_FALSE(transfer.InPortButClick());
@@ -302,7 +306,7 @@ TEST_F(Transfer, ChosenDeviceNumberAddressesReadsAndWrites) {
   EXPECT_EQ(state.ustr, 5);
   EXPECT_EQ(state.ustrZ, 5);
 
-  device.address = 5;
+  Reconfigure([](sim::SimOptions& o) { o.device = 5; });
   ReadConfiguration();
   EXPECT_EQ(config->Serv.GetDeviceIndex(), 4);
   ASSERT_TRUE(transfer.OutPortClick());
@@ -331,7 +335,7 @@ TEST_F(Transfer, ConfigurationWithoutModulesIsRefused) {
 TEST_F(Transfer, SameModuleSetWritesEveryPageAsItIs) {
   ReadConfiguration();
   const Bytes before = Snapshot(*config);
-  const auto pagesBefore = device.pages;
+  const sim::PageStore pagesBefore = device.Controller().Pages();
   config->Lur.DiskrModified = 1;
   ASSERT_TRUE(transfer.OutPortClick());
 
@@ -340,7 +344,7 @@ TEST_F(Transfer, SameModuleSetWritesEveryPageAsItIs) {
   EXPECT_EQ(device.writeOrder,
             Concat({Range(1, 9), Range(10, 11), Range(12, 31), {32, 33, 35}, Range(40, 51), {98}}));
   // What was read comes back byte for byte.
-  for (const auto& [page, bytes] : device.written) EXPECT_EQ(bytes, pagesBefore.at(page)) << int(page);
+  for (const auto& [page, bytes] : device.written) EXPECT_EQ(bytes, *pagesBefore.Find(page)) << int(page);
   EXPECT_EQ(Snapshot(*config), before);
   EXPECT_EQ(config->Lur.DiskrModified, 0);
   EXPECT_FALSE(ui.progressVisible);
@@ -350,7 +354,7 @@ TEST_F(Transfer, SameModuleSetWritesEveryPageAsItIs) {
 
 TEST_F(Transfer, SixtyBlockControllerTakesSixtyBlocks) {
   ReadConfiguration();
-  device.functionBlocks = 60;
+  Reconfigure([](sim::SimOptions& o) { o.functionBlocks = 60; });
   ASSERT_TRUE(transfer.OutPortClick());
   EXPECT_EQ(ui.Texts(),
             (std::vector<std::string>{std::string(kSameModulesText), std::string(kSixtyBlocksText)}));
@@ -362,7 +366,7 @@ TEST_F(Transfer, SixtyBlockControllerTakesSixtyBlocks) {
 TEST_F(Transfer, PollAnsweringExceptionTwoRepeatsThePageThenReportsOnce) {
   ReadConfiguration();
   const Bytes before = Snapshot(*config);
-  device.pollException = 2;
+  device.Fail({fn::kCompletionPoll, {}}, test::ExceptionAnswer(2));
   EXPECT_FALSE(transfer.OutPortClick());
   EXPECT_EQ(device.Count(0x45), 5);
   EXPECT_EQ(device.PagesWritten(), std::vector<std::uint8_t>(5, 1));
@@ -378,7 +382,7 @@ TEST_F(Transfer, FailedWriteKeepsTheConfigurationsOwnIdentity) {
   const Bytes before = Snapshot(*config);
   // Same counts, another analog module type: compared, not renumbered.
   SetIdentity("16300000");
-  device.writeFaults[15] = 4;
+  device.FailPage(fn::kWritePage, 15, test::ExceptionAnswer(4));
   EXPECT_FALSE(transfer.OutPortClick());
   EXPECT_EQ(ui.Texts(),
             (std::vector<std::string>{std::string(kOtherModulesText), "устройство 1 COM1 ошибка обмена 04"}));
@@ -387,7 +391,7 @@ TEST_F(Transfer, FailedWriteKeepsTheConfigurationsOwnIdentity) {
 
   // The next write compares the configuration's own modules again.
   ui.shown.clear();
-  device.writeFaults.clear();
+  device.ClearFaults();
   EXPECT_TRUE(transfer.OutPortClick());
   EXPECT_EQ(ui.Texts(), std::vector<std::string>{std::string(kOtherModulesText)});
 }
@@ -407,7 +411,7 @@ TEST_F(Transfer, DiscreteCountsDifferingBesideAnalogModulesAreRefused) {
 // The written pages (bytes after the page number) decoded with the tables'
 // own loaders.
 struct Sent {
-  explicit Sent(const FakeController& device) {
+  explicit Sent(const SimPort& device) {
     for (int k = 0; k < 8; ++k) {
       const auto& page = device.written.at(static_cast<std::uint8_t>(12 + k));
       lur.PutPageFromFile(page);

@@ -3,6 +3,8 @@
 // controller mode, through the real window, its actions and its keys.
 #include <QTimer>
 #include <fstream>
+#include <sstream>
+#include <string>
 
 #include "MainWindowFixture.h"
 #include "integration/Processes.h"
@@ -26,12 +28,17 @@ class MainWindowTest : public QObject {
       o.push_back("--verbose");
       return o;
     }
-    // Requests the log shows with these leading bytes (address, function, ...).
+    // Requests the log shows with these leading bytes (address, function, ...)
+    // after the line's timestamp ("%10.3f ": the line's first '.', three
+    // decimals and a blank).
     int Requests(const std::string& head) const {
-      const std::string log = sim.Log();
+      std::istringstream lines(sim.Log());
       int n = 0;
-      for (std::size_t at = 0; (at = log.find("\n" + head, at)) != std::string::npos; ++at) ++n;
-      return n + (log.rfind(head, 0) == 0);
+      for (std::string line; std::getline(lines, line);) {
+        const std::size_t dot = line.find('.');
+        n += dot != std::string::npos && dot + 5 <= line.size() && line.compare(dot + 5, head.size(), head) == 0;
+      }
+      return n;
     }
   };
 

@@ -87,5 +87,39 @@ TEST(CommandLine, RefusesBadArguments) {
   }
 }
 
+TEST(CommandLine, TakesThePollAndLiveFaults) {
+  const auto result = ParseCommandLine({"--link", "p", "--poll-exception", "2", "--poll-truncate", "--mute", "2:12",
+                                        "--mute=0x01:0x3F8", "--live-exception", "4:1000:0x0B", "--live-toggle",
+                                        "750"});
+  ASSERT_TRUE(result.line) << result.error;
+  const SimOptions& o = result.line->options;
+  EXPECT_EQ(o.pollException, std::optional<std::uint8_t>(2));
+  EXPECT_TRUE(o.pollTruncate);
+  EXPECT_EQ(o.mutedRequests, (std::set<LiveRequest>{{2, 12}, {1, 1016}}));
+  EXPECT_EQ(o.liveExceptions, (std::map<LiveRequest, std::uint8_t>{{{4, 1000}, 11}}));
+  EXPECT_EQ(o.liveToggleMs, 750u);
+}
+
+TEST(CommandLine, RefusesBadFaultArguments) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--link", "p", "--poll-exception", "0"},
+      {"--link", "p", "--poll-exception", "256"},
+      {"--link", "p", "--poll-truncate=1"},
+      {"--link", "p", "--mute", "2"},
+      {"--link", "p", "--mute", "2:12:4"},
+      {"--link", "p", "--mute", "256:0"},
+      {"--link", "p", "--mute", "2:65536"},
+      {"--link", "p", "--mute", "0x:1"},
+      {"--link", "p", "--live-exception", "2:12"},
+      {"--link", "p", "--live-exception", "2:12:0"},
+      {"--link", "p", "--live-toggle", "0"},
+  };
+  for (const auto& args : bad) {
+    const auto result = ParseCommandLine(args);
+    EXPECT_FALSE(result.line) << args[2] << " " << args.back();
+    EXPECT_FALSE(result.error.empty());
+  }
+}
+
 }  // namespace
 }  // namespace lur::sim

@@ -1,0 +1,9 @@
+// libFuzzer entry: arbitrary request bytes into lursim's assembler and controller.
+#include <cstdlib>
+
+#include "SimRequests.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (!lur::test::FeedSimulator({data, size})) std::abort();
+  return 0;
+}
