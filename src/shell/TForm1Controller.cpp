@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "link/TComPortClass.h"
-#include "link/TPageWriter.h"
+#include "session/LinkReports.h"
 #include "shell/TModuleTable.h"
 #include "shell/TNewConfiguration.h"
 #include "ui/TUserInterface.h"
@@ -107,7 +107,7 @@ void TForm1Controller::CBoxUstrZClick(int number) {
   serv.SetDeviceIndex(number - 1);
   TServAddressing addressing(serv);
   const std::array<std::uint8_t, 2> request = {kDeviceNumberPage, static_cast<std::uint8_t>(number - 1)};
-  if (WritePageWithPoll(Link(), addressing, request) != kResultOk) {
+  if (WritePage(Ui(), Link(), addressing, request) != kResultOk) {
     // Reported by the page write. The controller did not confirm its new
     // number: requests keep going where they went, and both lists say so.
     serv.SetDeviceIndex(oldDevice);

@@ -1,7 +1,7 @@
 #include "shell/TUnitsList.h"
 
 #include "link/TComPortClass.h"
-#include "link/TPageWriter.h"
+#include "session/LinkReports.h"
 #include "model/Cp1251.h"
 #include "shell/TShellContext.h"
 #include "ui/TUserInterface.h"
@@ -60,7 +60,7 @@ void TUnitsList::Apply() {
   }
   TServAddressing addressing(config.Serv);
   const auto page = config.MBA.GetUnitsPageData();
-  if (WritePageWithPoll(context_.link, addressing, page) != kResultOk) return;
+  if (WritePage(context_.ui, context_.link, addressing, page) != kResultOk) return;
   config.Reserv.ResUnits = config.MBA.GetUnits();
   Refresh();
 }
