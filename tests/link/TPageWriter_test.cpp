@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "link/ScriptedPort.h"
 #include "link/TComPortClass.h"
 #include "session/LinkReports.h"
@@ -192,6 +194,21 @@ TEST_F(PageWrite, GarbledAnswersToThePageStillRepeatIt) {
     EXPECT_EQ(port.written.size(), 5 * c.sendsPerTransaction) << c.what;
     EXPECT_EQ(ui.shown.size(), 1u) << c.what;
   }
+}
+
+TEST_F(PageWrite, TruncatedPollsRepeatThePageFiveTimes) {
+  // Every poll answer cut short: each poll is the transaction's five
+  // attempts (129), then the page goes again; five pages, one box.
+  for (int i = 0; i < 5; ++i) {
+    Accepted();
+    for (int j = 0; j < 5; ++j) port.replies.push_back(Bytes{0x01, 0x0E});
+  }
+  EXPECT_EQ(Write(), 129);
+  const auto f = Functions();
+  EXPECT_EQ(std::count(f.begin(), f.end(), 0x45), 5);
+  EXPECT_EQ(std::count(f.begin(), f.end(), 14), 25);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "устройство 1 COM1 тайм-аут приема данных");
 }
 
 TEST_F(PageWrite, ThePageWriterItselfShowsNothing) {
