@@ -23,7 +23,7 @@ for _ in $(seq 200); do grep -q "listening on" "$dir/sim.log" && break; sleep 0.
 
 reads() {  # reads open|off -> one line "read N ms" per read
   QT_QPA_PLATFORM=offscreen LURPROG_BENCH_READ="$runs" LURPROG_BENCH_JOURNAL="$1" \
-    timeout 600 "$build/app/lurprog" --port "$dir/tty" 2>"$dir/err" | grep '^read ' || {
+    timeout 600 "$build/app/lurprog" --port "$dir/tty" 2>"$dir/err" | tee -a "$dir/out" | grep '^read ' || {
     echo "lurprog failed ($1):" >&2; cat "$dir/err" >&2; exit 1; }
 }
 
@@ -39,4 +39,5 @@ off=$(mean "$dir/off")
 open=$(mean "$dir/open")
 echo "whole read, no journal:          $off ms (mean of $(wc -l <"$dir/off") reads: $(tr '\n' ' ' <"$dir/off"))"
 echo "whole read, journal window open: $open ms (mean of $(wc -l <"$dir/open") reads: $(tr '\n' ' ' <"$dir/open"))"
+grep '^journal window' "$dir/out" | tail -1
 awk -v a="$open" -v b="$off" 'BEGIN { printf "ratio open/none: %.3f (goal: within 1.02)\n", a / b }'

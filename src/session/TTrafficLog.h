@@ -43,7 +43,7 @@ class TTrafficLog : public TTrafficObserver {
   std::size_t FrameCount() const { return frames_; }
   void Clear();
 
-  // "     1.250 -> 01 44 0A 42 F7": seconds since the origin, the direction
+  // "     1.250 -> 01 44 0A 93 07": seconds since the origin, the direction
   // (-> sent, <- received) and the bytes in hexadecimal.
   static std::string FormatFrame(std::int64_t sinceOriginMs, TrafficDirection direction,
                                  std::span<const std::uint8_t> bytes);
