@@ -9,9 +9,9 @@
 namespace lur {
 namespace {
 
-// Results that say the line or the port is gone (or the user may not
-// write): sending the page again cannot help. 7 is what a controller answers
-// when it cannot take the page at all.
+// Results that say the line or the port is gone, that the controller will
+// not take the page (exception 7, its negative acknowledge) or that the user
+// may not write: sending the page again cannot help.
 bool EndsWrite(int code) {
   return code == kResultNoAnswer || code == 7 || code == kResultPortNotOpened || code == kResultPortNotSet ||
          code == kResultPortSwitchedOff || code == kResultPortSetup || code == kResultPortClosed ||
