@@ -27,7 +27,7 @@ const std::vector<TForm1Control>& ReadDisables() {
 }  // namespace
 
 TConfigReader::TConfigReader(TShellContext& context)
-    : ctx_(context), reader_(context.link, context.config.Serv.GetAddressIndex()) {}
+    : ctx_(context), reader_(context.link, context.ui, context.config.Serv.GetAddressIndex()) {}
 
 bool TConfigReader::Run() {
   const auto enabledBefore = ctx_.state.enabled;

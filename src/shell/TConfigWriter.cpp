@@ -4,6 +4,7 @@
 
 #include "link/TComPortClass.h"
 #include "model/ModuleTypes.h"
+#include "session/LinkReports.h"
 #include "shell/TSignalReconciliation.h"
 #include "shell/TransferTexts.h"
 #include "ui/TUserInterface.h"
@@ -29,7 +30,7 @@ int HexDigit(char c) {
 
 TConfigWriter::TConfigWriter(TShellContext& context)
     : ctx_(context),
-      reader_(context.link, context.config.Serv.GetAddressIndex()),
+      reader_(context.link, context.ui, context.config.Serv.GetAddressIndex()),
       addressing_(context.config.Serv) {}
 
 TConfigWriter::ModuleCodes TConfigWriter::ParseModuleCodes(const std::string& editModif) {
@@ -142,7 +143,7 @@ bool TConfigWriter::CheckModuleSets() {
 }
 
 bool TConfigWriter::Write(std::span<const std::uint8_t> requestData) {
-  const int code = WritePageWithPoll(ctx_.link, addressing_, requestData);
+  const int code = WritePage(ctx_.ui, ctx_.link, addressing_, requestData);
   ctx_.ui.ProgressStepIt();
   return code == kResultOk;
 }
