@@ -114,17 +114,4 @@ TProgF15Class::Table TProgF15Class::GetPageData() const {
   return data;
 }
 
-int TProgF15Class::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
-  TProgF15Class table;
-  int taken = 0;
-  if (table.PutF15FromAnswer(bytes)) ++taken;
-  if (table.PutF15FromFile(bytes)) ++taken;
-  // What the editors and information windows read after a load.
-  for (int b = 0; b < kBlockCount; ++b) {
-    for (int k = 0; k < table.GetUsedSignalCount(b); ++k) table.DecodeSignal(b, k);
-  }
-  table.GetPageData();
-  return taken;
-}
-
 }  // namespace lur

@@ -73,10 +73,6 @@ class TProgF15Class {
   int F15Changed = 0;      // 1: the table differs from what the controller holds
   int PopupF15Block = -1;  // block last addressed by a right click, -1 none
 
-  // Feeds arbitrary bytes to every loader and to the lookups that follow a
-  // load; returns how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
-
  private:
   static bool ValidBlock(int b) { return b >= 0 && b < kBlockCount; }
   std::size_t BlockOffset(int b) const { return 1 + kBlockSize * static_cast<std::size_t>(b); }

@@ -326,10 +326,4 @@ class TProgFBClass {
   std::array<std::array<int, kSlots>, kSlots> algFB_;
 };
 
-// Runs every loader of the function block table on arbitrary bytes, then the
-// services that consume what was loaded, for the fuzz target. Returns false
-// when a loaded image does not come back byte for byte or a lookup leaves its
-// range.
-bool FuzzProgFBLoaders(std::span<const std::uint8_t> data);
-
 }  // namespace lur

@@ -187,36 +187,4 @@ bool TProgLurClass::CheckDelayField(std::string_view text, int kind) {
   return kind == 6 ? (*value < 0 || *value > 60) : (*value != 1 && *value != 10);
 }
 
-// ---- fuzzing entry -----------------------------------------------------------------
-
-int TProgLurClass::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
-  TProgLurClass base;
-  int accepted = 0;
-  // A page answer names its own page; any page number is tried as such.
-  const int k = bytes.size() > 3 ? bytes[3] - kFirstPage : 0;
-  if (base.PutPageFromAnswer(bytes, k)) {
-    ++accepted;
-    base.StorePage(k);
-  }
-  if (base.PutPageFromFile(bytes)) {
-    ++accepted;
-    base.StorePage(kPageCount - 1);
-  }
-  if (base.PutTipDatFromAnswer(bytes)) ++accepted;
-  if (base.PutTipDatFromFile(bytes)) ++accepted;
-  base.UnpackTipDat();
-  for (int m = 0; m < kTipDatWords; ++m) base.SetTipDatBit(m, m, base.GetTipDatBit(m, m) ^ 1);
-  // Loaded records then move through every renumbering service, with counts
-  // and positions taken from the data.
-  for (int n = 0; n < kRecordCount; ++n) base.HasHandler(n);
-  const int from = bytes.empty() ? 0 : bytes[0];
-  const int count = bytes.size() < 2 ? 1 : bytes[1];
-  base.DeleteRecs(from, count);
-  base.InsertRecs(from, count);
-  base.ClearRecs(from, count);
-  base.CopyRec(count, from);
-  for (int page = 0; page < kPageCount; ++page) base.LoadPage(page);
-  return accepted;
-}
-
 }  // namespace lur

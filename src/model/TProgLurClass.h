@@ -149,11 +149,6 @@ class TProgLurClass {
   std::array<int, kRecordCount> PosSignal;  // signal shown at each schema position, -1 none
   std::array<int, kSlotCount> TipDatSent;   // 1 = sensor types of that position unchanged
 
-  // Feeds arbitrary bytes to every loader of the base (pages from answers and
-  // files, the sensor-type block) and to the operations that follow a load;
-  // returns how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
-
  private:
   std::uint8_t Field(int n, int k, std::uint8_t mask) const;
   void SetField(int n, int k, std::uint8_t mask, std::uint8_t v);

@@ -390,39 +390,4 @@ int TProgMBAClass::GetCalibrStatus(int r) const {
   return r >= 0 && r < kCalibrRows ? AnalogStateStatus(calibrStates_[static_cast<std::size_t>(r)]) : 0;
 }
 
-// ---- fuzz entry ------------------------------------------------------------------------------------
-
-int TProgMBAClass::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
-  TProgMBAClass mba;
-  int taken = 0;
-  // Parameters a caller would hold come from the bytes themselves too.
-  const int pick = bytes.size() > 3 ? bytes[3] : 0;
-  const int a = pick % kModuleCount;
-  if (mba.LoadBlockFromAnswer(bytes, pick)) ++taken;
-  if (mba.LoadBlockFromFile(bytes, a)) ++taken;
-  if (mba.LoadBlock(bytes.size() > kBlockSize ? bytes.subspan(kBlockSize) : bytes, (a + 1) % kModuleCount))
-    ++taken;
-  if (mba.LoadUnitsFromAnswer(bytes)) ++taken;
-  if (mba.LoadUnits(bytes)) ++taken;
-  if (mba.PutCodesFromAnswer(pick - kFirstCodesPage, bytes)) ++taken;
-  if (bytes.size() > 2 && mba.PutCalibrStatesFromAnswer(pick % kCalibrRows, bytes[2] / 8, bytes)) ++taken;
-
-  // What the analog editor, the calibration window and the file writer read.
-  for (int m = 0; m < kModuleCount; ++m) {
-    for (int c = 0; c < kChannelsPerModule; ++c) {
-      const int sensor = mba.GetScaleType(m, c);
-      mba.GetRange(sensor, m, mba.GetRangeIndex(m, c));
-      mba.GetRangeMinima(sensor, m);
-      mba.GetMinSkText(m, c);
-      mba.GetUstHHText(m, c);
-      mba.GetPozText(m, c);
-    }
-    mba.GetBlockForFile(m);
-    for (int r = 0; r < kCalibrRows; ++r) mba.GetCodeNow(m, r);
-  }
-  std::vector<std::string> units;
-  mba.FillUnitList(units);
-  return taken;
-}
-
 }  // namespace lur

@@ -202,10 +202,6 @@ class TProgMBAClass {
   int CalibrRunning = 0;  // 1 while the periodic reading runs
   int CalibrInput = 0;    // input 1..7 selected for calibration, 0 none
 
-  // Feeds arbitrary bytes to every loader and to the lookups that follow a
-  // load; returns how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
-
  private:
   static bool ValidModule(int a) { return a >= 0 && a < kModuleCount; }
   static bool ValidChannel(int a, int c) { return ValidModule(a) && c >= 0 && c < kChannelsPerModule; }

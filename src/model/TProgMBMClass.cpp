@@ -376,37 +376,4 @@ int TProgMBMClass::LiveStatus(int i) const {
   return ValidChannel(i) ? AnalogStateStatus(live_[static_cast<std::size_t>(i)]) : 0;
 }
 
-// ---- fuzz entry ---------------------------------------------------------------------------
-
-int TProgMBMClass::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
-  TProgMBMClass mbm;
-  int taken = 0;
-  if (mbm.PutTableFromAnswer(bytes)) ++taken;
-  if (mbm.PutTableFromFile(bytes)) ++taken;
-  // Parameters a caller would hold come from the bytes themselves too.
-  const int pick = bytes.size() > 3 ? bytes[3] : 0;
-  const int g = pick % kGroupCount;
-  if (mbm.PutGroupFromAnswer(g, bytes, pick)) ++taken;
-  if (mbm.PutGroupFromFile(g, bytes.size() > kTableSize ? bytes.subspan(kTableSize) : bytes)) ++taken;
-  if (bytes.size() > 2 && mbm.PutLiveFromAnswer(pick % kChannelCount, bytes[2] / 8, bytes)) ++taken;
-
-  // What the editors, the scaling window and the live views read after a load.
-  for (int m = 0; m <= kGroupCount; ++m) {
-    for (int n = 1; n <= 60; ++n) {
-      const auto place = mbm.FindAnalogSignal(n, m, bytes.empty() ? 16 : bytes[0]);
-      if (place && !place->local) mbm.GetPoz(place->netChannel);
-    }
-  }
-  for (int e = 0; e < kChannelCount; ++e) {
-    mbm.GetMin(e);
-    mbm.GetUstHH(e);
-    mbm.LiveText(e);
-  }
-  for (int b = 0; b < kBlockCount; ++b) mbm.GetDiscreteSpan(b);
-  mbm.DeleteBlock(pick % kBlockCount);
-  mbm.DeleteChannels(pick % kChannelCount, pick);
-  mbm.InsertChannels(pick % kChannelCount, pick);
-  return taken;
-}
-
 }  // namespace lur

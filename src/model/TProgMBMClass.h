@@ -187,10 +187,6 @@ class TProgMBMClass {
   int GroupsClean = 1;      // 1: network groups unchanged
   int BaseRewrite = 0;      // 1: the discrete signal base must be rewritten
 
-  // Feeds arbitrary bytes to every loader and to the lookups and moves that
-  // follow a load; returns how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
-
  private:
   static bool ValidBlock(int b) { return b >= 0 && b < kBlockCount; }
   static bool ValidGroup(int g) { return g >= 0 && g < kGroupCount; }

@@ -136,30 +136,4 @@ bool TProgMRClass::CheckMRField(std::string_view text) {
   return value > kLimit || value < -kLimit;
 }
 
-// ---- fuzzing entry ------------------------------------------------------------------
-
-int TProgMRClass::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
-  TProgMRClass table;
-  int accepted = 0;
-  accepted += table.PutMRFromAnswer(kFunctionReadPage, bytes);
-  accepted += table.PutMRFromFile(bytes);
-  if (bytes.size() >= kModuleSize) {
-    const int m = bytes[0] % (kMaxOutputModules + 1);  // one module number past the table
-    accepted += table.SetModuleRecords(m, bytes.first<kModuleSize>());
-  }
-  // Every field of every record read back, input numbers checked against a
-  // discrete input count taken from the data.
-  for (int m = 0; m < kMaxOutputModules; ++m) {
-    for (int o = 0; o < kOutputsPerDoModule; ++o) {
-      table.GetTipVyh(o, m);
-      table.GetKvitBlock(o, m);
-      table.GetVxKvit(o, m);
-      table.GetVhSbr(o, m);
-    }
-    table.ClearInputsAbove(m, bytes.empty() ? 0 : bytes.back());
-  }
-  table.GetBlockForTransfer();
-  return accepted;
-}
-
 }  // namespace lur

@@ -101,11 +101,6 @@ class TProgMRClass {
   // outside -32767..32767. The window reports the input error.
   static bool CheckMRField(std::string_view text);
 
-  // Feeds arbitrary bytes to every loader of the table (page answer, file
-  // block, module records) and to the operations that follow a load; returns
-  // how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
-
  private:
   static int Offset(int o, int m);  // -1 outside the table
   int Bit(int o, int m, int bit) const;

@@ -21,7 +21,6 @@ constexpr int kARegByte = 0;
 constexpr int kTimeByte = 1;  // + 4k
 constexpr int kValByte = 3;   // + 4k
 
-constexpr int kParamCount = 6;
 constexpr int kLastCode = TProgRegClass::kRecords - 1;
 
 int ParamByte(TProgRegClass::Param p) { return 6 + 3 * static_cast<int>(p); }
@@ -301,39 +300,6 @@ TProgRegClass::FileBlock TProgRegClass::GetFileBlock() const {
   std::copy(regImage_.begin(), regImage_.end(), out.begin());
   std::copy(pzImage_.begin(), pzImage_.end(), out.begin() + kPageSize);
   return out;
-}
-
-// ---- fuzz entry -------------------------------------------------------------------------
-
-bool FuzzProgRegLoaders(std::span<const std::uint8_t> data) {
-  bool ok = true;
-  TProgRegClass t;
-  for (std::uint8_t page : {TProgRegClass::RegPage, TProgRegClass::PZPage}) {
-    if (t.PutPageFromAnswer(data, page)) {
-      ok &= t.LoadPage(page) && t.StorePage(page);
-      ok &= std::equal(t.PageBuffer().begin(), t.PageBuffer().end(), data.begin() + 4);
-    }
-  }
-  if (t.PutFileBlock(data)) {
-    const auto out = t.GetFileBlock();
-    ok &= std::equal(out.begin(), out.end(), data.begin());
-  }
-  // What the loop editor does with loaded records: follow every reference.
-  for (int i = 0; i < TProgRegClass::kRecords; ++i) {
-    for (auto ref : {t.CascadeInnerOf(i), t.CascadeOuterOf(i), t.SetterOf(i), t.DacOutputOf(i),
-                     t.RegulatorOfSetter(i)}) {
-      if (ref) ok &= *ref >= 0 && *ref < TProgRegClass::kRecords;
-    }
-    (void)t.LoopKind(i);
-    for (int p = 0; p < kParamCount; ++p) (void)t.GetParamText(i, static_cast<TProgRegClass::Param>(p));
-    for (int k = 0; k < TProgRegClass::kPoints; ++k) (void)t.GetValPZValue(i, k);
-  }
-  ok &= t.UsedRegs() >= 0 && t.UsedRegs() <= TProgRegClass::kRecords;
-  if (!data.empty()) {
-    t.DeleteRegs(data[0] % TProgRegClass::kRecords, data[0] / TProgRegClass::kRecords);
-    t.InsertPZ(data[0] % TProgRegClass::kRecords, data[0] / TProgRegClass::kRecords);
-  }
-  return ok;
 }
 
 }  // namespace lur

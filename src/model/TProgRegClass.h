@@ -206,10 +206,4 @@ class TProgRegClass {
   PageImage RegBuf{};
 };
 
-// Runs every loader of the control loop table on arbitrary bytes, then the
-// lookups that index with what was loaded, for the fuzz target. Returns false
-// when a loaded image does not come back byte for byte or a lookup leaves its
-// range.
-bool FuzzProgRegLoaders(std::span<const std::uint8_t> data);
-
 }  // namespace lur

@@ -200,11 +200,6 @@ class TServClass {
   // when a configuration is re-created; 9, 10: flags of the analog module editors.
   std::array<int, kStateFlagCount> StateFlags{};
 
-  // Feeds arbitrary bytes to every loader of this record (identity, text
-  // pages, network counts) and to the operations that follow a load; returns
-  // how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
-
  private:
   void TakeIdentity(std::span<const std::uint8_t, kIdentitySize> bytes);
 

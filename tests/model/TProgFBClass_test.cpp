@@ -681,15 +681,5 @@ TEST(TProgFBClassState, ConstructionDefaults) {
   EXPECT_EQ(t.PlaceFB[5].source, (std::array<int, 4>{}));
 }
 
-TEST(TProgFBClassFuzzEntry, ArbitraryBytesKeepEveryLoaderInBounds) {
-  std::vector<std::vector<std::uint8_t>> inputs = {{}, {1, 0x44, 161, 26}, RandomBytes(3, 1)};
-  for (std::size_t n : {165u, 166u, 960u, 1000u, 1920u, 13261u, 26521u, 30000u}) {
-    inputs.push_back(RandomBytes(n, static_cast<unsigned>(n)));
-  }
-  auto valid = Answer(161, 26, RandomBytes(160, 3));
-  inputs.push_back(valid);
-  for (const auto& data : inputs) EXPECT_TRUE(FuzzProgFBLoaders(data)) << data.size();
-}
-
 }  // namespace
 }  // namespace lur

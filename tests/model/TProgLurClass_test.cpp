@@ -345,22 +345,5 @@ TEST(TProgLurState, ConstructionDefaults) {
   EXPECT_EQ(base.GetTipDatModule(), 0);
 }
 
-// ---- loaders with arbitrary bytes ---------------------------------------------------
-
-TEST(TProgLurLoaders, ExerciseLoadersTakesOnlyWhatFits) {
-  EXPECT_EQ(TProgLurClass::ExerciseLoaders({}), 0);
-  EXPECT_EQ(TProgLurClass::ExerciseLoaders(PageAnswer(19, Pattern(192, 0))),
-            3);  // page, file page, file block
-  EXPECT_EQ(TProgLurClass::ExerciseLoaders(PageAnswer(98, Pattern(16, 0))), 2);  // answer, file block
-  std::mt19937 random(11);
-  for (int round = 0; round < 200; ++round) {
-    Bytes bytes(random() % 260);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
-    const int accepted = TProgLurClass::ExerciseLoaders(bytes);
-    EXPECT_GE(accepted, 0);
-    EXPECT_LE(accepted, 4);
-  }
-}
-
 }  // namespace
 }  // namespace lur

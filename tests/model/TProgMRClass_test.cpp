@@ -199,22 +199,5 @@ TEST(TProgMRState, CheckMRField) {
   for (const auto& [text, bad] : cases) EXPECT_EQ(TProgMRClass::CheckMRField(text), bad) << text;
 }
 
-// ---- loaders with arbitrary bytes -----------------------------------------------------
-
-TEST(TProgMRLoaders, ExerciseLoadersTakesOnlyWhatFits) {
-  EXPECT_EQ(TProgMRClass::ExerciseLoaders({}), 0);
-  EXPECT_EQ(TProgMRClass::ExerciseLoaders(PageAnswer(0x44, 9, Pattern(120, 0))),
-            3);                                                 // answer, file, module 1
-  EXPECT_EQ(TProgMRClass::ExerciseLoaders(Pattern(24, 5)), 0);  // module number 5 is past the table
-  std::mt19937 random(3);
-  for (int round = 0; round < 200; ++round) {
-    Bytes bytes(random() % 200);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
-    const int accepted = TProgMRClass::ExerciseLoaders(bytes);
-    EXPECT_GE(accepted, 0);
-    EXPECT_LE(accepted, 3);
-  }
-}
-
 }  // namespace
 }  // namespace lur

@@ -422,13 +422,5 @@ TEST(TProgRegClassState, ConstructionDefaultsAndStatusBits) {
   EXPECT_FALSE(t.IsAutomatic(6));
 }
 
-TEST(TProgRegClassFuzzEntry, ArbitraryBytesKeepEveryLoaderInBounds) {
-  std::vector<std::vector<std::uint8_t>> inputs = {{}, {1, 0x44, 169, 0x20}};
-  for (std::size_t n : {171u, 172u, 336u, 400u}) inputs.push_back(RandomBytes(n, static_cast<unsigned>(n)));
-  inputs.push_back(Answer(169, 0x20, RandomBytes(168, 11)));
-  inputs.push_back(Answer(169, 0x21, RandomBytes(168, 12)));
-  for (const auto& data : inputs) EXPECT_TRUE(FuzzProgRegLoaders(data)) << data.size();
-}
-
 }  // namespace
 }  // namespace lur

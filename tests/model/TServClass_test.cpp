@@ -452,24 +452,5 @@ TEST(TServClassState, ConstructionDefaults) {
   for (const auto& text : serv.GetInputTexts()) EXPECT_EQ(text, TServClass::Text{});
 }
 
-// ---- loaders with arbitrary bytes ---------------------------------------------------
-
-TEST(TServLoaders, ExerciseLoadersTakesOnlyWhatFits) {
-  EXPECT_EQ(TServClass::ExerciseLoaders({}), 0);
-  // An identity answer is taken by the answer loader only: read as file bytes, its
-  // function code 17 would be the code of slot 0.
-  const Bytes answer = IdentityAnswer(MakeIdentity({1, 7, 3, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(TServClass::ExerciseLoaders(answer), 1);
-  EXPECT_EQ(TServClass::ExerciseLoaders(PageAnswer(45, Pattern(224, 0))), 3);  // answer, file, output block
-  std::mt19937 random(7);
-  for (int round = 0; round < 200; ++round) {
-    Bytes bytes(random() % 300);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
-    const int accepted = TServClass::ExerciseLoaders(bytes);
-    EXPECT_GE(accepted, 0);
-    EXPECT_LE(accepted, 5);
-  }
-}
-
 }  // namespace
 }  // namespace lur
