@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Bytes.h"
+#include "model/Protocol.h"
 
 namespace lur {
 
@@ -18,8 +19,6 @@ constexpr std::size_t kControl = 7;
 constexpr std::size_t kSignals = 8;
 constexpr int kKvitBit = 4;
 constexpr int kSbrosBit = 5;
-
-constexpr std::uint8_t kReadPage = 0x44;
 
 }  // namespace
 
@@ -94,7 +93,7 @@ void TProgF15Class::SetF15Byte(int i, std::uint8_t value) {
 }
 
 bool TProgF15Class::PutF15FromAnswer(std::span<const std::uint8_t> answer) {
-  if (answer.size() < 2 || answer[1] != kReadPage) return false;
+  if (answer.size() < 2 || answer[1] != fn::kReadPage) return false;
   const auto page = PageFromAnswer(answer, kPage, kTableSize - 1);
   if (!page) return false;
   table_[0] = kPage;

@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <span>
 
+#include "model/PageCatalogue.h"
+
 namespace lur {
 
 class TProgF15Class {
  public:
-  static constexpr std::uint8_t kPage = 0x0B;
+  static constexpr std::uint8_t kPage = page::kFunction15;
   static constexpr std::size_t kTableSize = 81;  // page number + 2 blocks
   static constexpr int kBlockCount = 2;
   static constexpr std::size_t kBlockSize = 40;

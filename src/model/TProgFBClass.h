@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "model/DecimalText.h"
+#include "model/PageCatalogue.h"
 
 namespace lur {
 
@@ -30,7 +31,8 @@ class TProgFBClass {
   static constexpr int kRecordsPerPage = 10;
   static constexpr std::size_t kPageSize = kRecordsPerPage * kRecordSize;  // 160
   static constexpr int kPageCount = MaxFB / kRecordsPerPage;               // 12
-  static constexpr std::uint8_t kFirstPageCode = 20;  // record page p is controller page 20 + p
+  // Record page p is controller page 20 + p.
+  static constexpr std::uint8_t kFirstPageCode = page::kFirstFunctionBlock;
   static constexpr int kPageLength = static_cast<int>(kPageSize) + 1;  // count byte of a page answer
   static constexpr std::size_t kNameSize = 100;
   static constexpr std::size_t kNamePageSize = kRecordsPerPage * kNameSize;  // 1000

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "model/ModuleTypes.h"
+#include "model/PageCatalogue.h"
 
 namespace lur {
 
@@ -20,11 +21,11 @@ class TProgLurClass {
   static constexpr int kRecordsPerPage = 24;
   static constexpr int kPageCount = kRecordCount / kRecordsPerPage;        // 8
   static constexpr std::size_t kPageSize = kRecordsPerPage * kRecordSize;  // 192
-  static constexpr std::uint8_t kFirstPage = 12;                           // controller pages 12..19
+  static constexpr std::uint8_t kFirstPage = page::kFirstDiscrete;         // controller pages 12..19
   static constexpr int kTipDatWords = 8;
   static constexpr int kTipDatBits = 16;
   static constexpr std::size_t kTipDatSize = 2 * kTipDatWords;  // 16
-  static constexpr std::uint8_t kTipDatPage = 98;
+  static constexpr std::uint8_t kTipDatPage = page::kSensorTypes;
 
   // Record byte 0: light-board cell, contact type, signalling type.
   static constexpr std::uint8_t kMaskNTabS = 0x1F;

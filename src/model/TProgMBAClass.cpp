@@ -5,6 +5,7 @@
 #include "model/Bytes.h"
 #include "model/Cp1251.h"
 #include "model/DecimalText.h"
+#include "model/Protocol.h"
 #include "model/Real24.h"
 #include "model/ScaleText.h"
 
@@ -22,8 +23,6 @@ constexpr std::size_t kPoz = 20;
 constexpr std::size_t kCodeBegin = 1;  // + 4r
 constexpr std::size_t kCodeEnd = 3;    // + 4r
 constexpr std::size_t kCodeNow = 29;   // + 2r
-
-constexpr std::uint8_t kReadPage = 0x44;
 
 constexpr std::size_t RealOffset(TProgMBAClass::ChannelReal which) {
   return kFirstReal + 3 * static_cast<std::size_t>(which);
@@ -73,11 +72,11 @@ TProgMBAClass::TProgMBAClass() { ResetModuleState(); }
 // ---- module blocks ------------------------------------------------------------------
 
 bool TProgMBAClass::LoadBlockFromAnswer(std::span<const std::uint8_t> answer, int page) {
-  if (page < 1 || page > kModuleCount) return false;
-  if (answer.size() < 2 || answer[1] != kReadPage) return false;
+  if (page < page::kFirstModule || page >= page::kFirstModule + kModuleCount) return false;
+  if (answer.size() < 2 || answer[1] != fn::kReadPage) return false;
   const auto bytes = PageFromAnswer(answer, static_cast<std::uint8_t>(page), kBlockSize - 1);
   if (!bytes) return false;
-  Block& block = blocks_[static_cast<std::size_t>(page - 1)];
+  Block& block = blocks_[static_cast<std::size_t>(page - page::kFirstModule)];
   block[0] = static_cast<std::uint8_t>(page);
   std::copy(bytes->begin(), bytes->end(), block.begin() + 1);
   return true;
@@ -105,7 +104,7 @@ TProgMBAClass::Block TProgMBAClass::GetBlockForFile(int a) const {
 
 TProgMBAClass::Block TProgMBAClass::GetBlockPageData(int a) const {
   Block data = GetBlock(a);
-  data[0] = static_cast<std::uint8_t>(a + 1);
+  data[0] = static_cast<std::uint8_t>(page::kFirstModule + a);
   return data;
 }
 
@@ -130,7 +129,7 @@ void TProgMBAClass::SetBlock(int a, const Block& block) {
 // ---- units of measure --------------------------------------------------------------------
 
 bool TProgMBAClass::LoadUnitsFromAnswer(std::span<const std::uint8_t> answer) {
-  if (answer.size() < 2 || answer[1] != kReadPage) return false;
+  if (answer.size() < 2 || answer[1] != fn::kReadPage) return false;
   const auto bytes = PageFromAnswer(answer, kUnitsPage, kUnitsSize);
   if (!bytes) return false;
   std::copy(bytes->begin(), bytes->end(), units_.begin());
@@ -352,7 +351,7 @@ void TProgMBAClass::ResetModuleState() {
 // ---- calibration -------------------------------------------------------------------------------
 
 bool TProgMBAClass::PutCodesFromAnswer(int a, std::span<const std::uint8_t> answer) {
-  if (!ValidModule(a) || answer.size() < 2 || answer[1] != kReadPage) return false;
+  if (!ValidModule(a) || answer.size() < 2 || answer[1] != fn::kReadPage) return false;
   const auto page = static_cast<std::uint8_t>(kFirstCodesPage + a);
   const auto bytes = PageFromAnswer(answer, page, kCodesSize - 1);
   if (!bytes) return false;

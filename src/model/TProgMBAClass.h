@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/AnalogStateRecords.h"
+#include "model/PageCatalogue.h"
 
 namespace lur {
 
@@ -26,14 +27,14 @@ class TProgMBAClass {
   // module's new-version flag.
   static constexpr std::uint8_t kNewVersionBit = 0x80;
 
-  static constexpr std::uint8_t kUnitsPage = 35;
+  static constexpr std::uint8_t kUnitsPage = page::kUnits;
   static constexpr int kUnitCount = 16;
   static constexpr std::size_t kUnitSize = 6;
   static constexpr std::size_t kUnitsSize = kUnitCount * kUnitSize;  // 96
 
   // Converter codes of analog module a: page 60 + a, 43 bytes with the page
   // number; seven rows (six inputs and the cold junction).
-  static constexpr std::uint8_t kFirstCodesPage = 60;
+  static constexpr std::uint8_t kFirstCodesPage = page::kFirstProbe;
   static constexpr std::size_t kCodesSize = 43;
   static constexpr int kCalibrRows = 7;
 

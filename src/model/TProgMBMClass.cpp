@@ -7,6 +7,7 @@
 #include "model/Bytes.h"
 #include "model/Cp1251.h"
 #include "model/DecimalText.h"
+#include "model/Protocol.h"
 #include "model/Real24.h"
 #include "model/ScaleText.h"
 
@@ -30,14 +31,9 @@ constexpr std::size_t kRazm = 0;
 constexpr std::size_t kFirstReal = 2;  // Min, Max, UstLL, UstL, UstH, UstHH, 3 bytes each
 constexpr std::size_t kPoz = 20;
 
-constexpr std::uint8_t kReadPage = 0x44;
-
 constexpr std::size_t RealOffset(TProgMBMClass::ChannelReal which) {
   return kFirstReal + 3 * static_cast<std::size_t>(which);
 }
-
-bool IsAnalogFunction(int kodF) { return kodF == 3 || kodF == 4; }
-bool IsDiscreteFunction(int kodF) { return kodF == 1 || kodF == 2; }
 
 const TProgMBMClass::Group kNoGroup{};
 
@@ -110,12 +106,12 @@ void TProgMBMClass::SetByte_Order(int b, int order) {
 
 int TProgMBMClass::GetDiscreteSpan(int b) const {
   const int kodF = GetKodF(b);
-  if (IsDiscreteFunction(kodF)) return GetKolVh(b);
-  if (IsAnalogFunction(kodF)) return 4 * GetKolVh(b);
+  if (ReadsDiscreteValues(kodF)) return GetKolVh(b);
+  if (ReadsAnalogValues(kodF)) return 4 * GetKolVh(b);
   return 0;
 }
 
-int TProgMBMClass::GetAnalogSpan(int b) const { return IsAnalogFunction(GetKodF(b)) ? GetKolVh(b) : 0; }
+int TProgMBMClass::GetAnalogSpan(int b) const { return ReadsAnalogValues(GetKodF(b)) ? GetKolVh(b) : 0; }
 
 void TProgMBMClass::ClearBlock(int b) {
   if (ValidBlock(b)) std::fill_n(BlockField(b, 0), kBlockSize, 0);
@@ -181,7 +177,7 @@ void TProgMBMClass::SetGroup(int g, const Group& group) {
 // ---- page transfer ----------------------------------------------------------------
 
 bool TProgMBMClass::PutTableFromAnswer(std::span<const std::uint8_t> answer) {
-  if (answer.size() < 2 || answer[1] != kReadPage) return false;
+  if (answer.size() < 2 || answer[1] != fn::kReadPage) return false;
   const auto page = PageFromAnswer(answer, kTablePage, kTableSize - 1);
   if (!page) return false;
   table_[0] = kTablePage;
@@ -190,8 +186,8 @@ bool TProgMBMClass::PutTableFromAnswer(std::span<const std::uint8_t> answer) {
 }
 
 bool TProgMBMClass::PutGroupFromAnswer(int g, std::span<const std::uint8_t> answer, int page) {
-  if (!ValidGroup(g) || page < 1 || page > kGroupCount) return false;
-  if (answer.size() < 2 || answer[1] != kReadPage) return false;
+  if (!ValidGroup(g) || page < page::kFirstModule || page >= page::kFirstModule + kGroupCount) return false;
+  if (answer.size() < 2 || answer[1] != fn::kReadPage) return false;
   const auto bytes = PageFromAnswer(answer, static_cast<std::uint8_t>(page), kGroupSize - 1);
   if (!bytes) return false;
   Group& group = groups_[static_cast<std::size_t>(g)];
@@ -347,7 +343,7 @@ std::optional<TProgMBMClass::AnalogSignalPlace> TProgMBMClass::FindAnalogSignal(
   // sixteen blocks there are, whatever count the caller holds.
   const int lastBlock = std::min(netBlockTotal, kBlockCount - 1);
   for (int b = 0; b <= lastBlock; ++b) {
-    if (!IsAnalogFunction(GetKodF(b))) continue;
+    if (!ReadsAnalogValues(GetKodF(b))) continue;
     const int before = sum;
     sum += GetKolVh(b);
     if (sum < k) continue;

@@ -11,12 +11,14 @@
 #include <string_view>
 
 #include "model/AnalogStateRecords.h"
+#include "model/PageCatalogue.h"
+#include "model/TProgF15Class.h"
 
 namespace lur {
 
 class TProgMBMClass {
  public:
-  static constexpr std::uint8_t kTablePage = 0x0A;
+  static constexpr std::uint8_t kTablePage = page::kExchange;
   static constexpr std::size_t kTableSize = 194;  // page number, 16 blocks, settings byte
   static constexpr int kBlockCount = 16;
   static constexpr std::size_t kBlockSize = 12;
@@ -117,7 +119,7 @@ class TProgMBMClass {
   // Data lengths of the page writes: exchange table, function-15 table,
   // network group. Fixed: an answer of another length is never taken.
   static constexpr int GetTableLength() { return static_cast<int>(kTableSize); }
-  static constexpr int GetF15Length() { return 81; }
+  static constexpr int GetF15Length() { return TProgF15Class::GetF15Length(); }
   static constexpr int GetGroupLength() { return static_cast<int>(kGroupSize); }
 
   // ---- network analog channels (e = 0..47; group e / 6, channel e % 6) ---------

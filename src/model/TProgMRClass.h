@@ -10,16 +10,18 @@
 #include <string_view>
 
 #include "model/ModuleTypes.h"
+#include "model/PageCatalogue.h"
+#include "model/Protocol.h"
 
 namespace lur {
 
 class TProgMRClass {
  public:
-  static constexpr std::uint8_t kPage = 9;
+  static constexpr std::uint8_t kPage = page::kRelay;
   static constexpr int kOutputRecordSize = 3;
   static constexpr int kModuleSize = kOutputsPerDoModule * kOutputRecordSize;     // 24
   static constexpr std::size_t kBlockSize = 1 + kMaxOutputModules * kModuleSize;  // 121
-  static constexpr std::uint8_t kFunctionReadPage = 0x44;
+  static constexpr std::uint8_t kFunctionReadPage = fn::kReadPage;
 
   // Byte 0 of an output record.
   static constexpr int kBitTipVyh = 0;       // 0 signalling, 1 control output

@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "model/DecimalText.h"
+#include "model/PageCatalogue.h"
 
 namespace lur {
 
@@ -30,8 +31,8 @@ class TProgRegClass {
   static constexpr std::size_t kPageSize = kRecords * kRecordSize;     // 168
   static constexpr std::size_t kFileBlockSize = 2 * kPageSize;         // 336
   static constexpr int kPageLength = static_cast<int>(kPageSize) + 1;  // count byte of a page answer
-  static constexpr std::uint8_t RegPage = 0x20;
-  static constexpr std::uint8_t PZPage = 0x21;
+  static constexpr std::uint8_t RegPage = page::kRegulators;
+  static constexpr std::uint8_t PZPage = page::kSetters;
   static constexpr int kPoints = 6;             // reference points of a setter
   static constexpr int kSetPointScale = 16383;  // set values in (H - L) / 16383
 

@@ -4,6 +4,7 @@
 
 #include "model/Bytes.h"
 #include "model/Cp1251.h"
+#include "model/Protocol.h"
 
 namespace lur {
 namespace {
@@ -227,9 +228,9 @@ void TServClass::RecomputeNetCounts(std::span<const NetBlock> blocks) {
   const std::size_t n = std::min<std::size_t>(blocks.size(), kNetBlockCount);
   for (std::size_t b = 0; b < n; ++b) {
     const NetBlock& block = blocks[b];
-    if (block.kodF == 1 || block.kodF == 2) {
+    if (ReadsDiscreteValues(block.kodF)) {
       netDiscreteCount_[b] = block.kolVh;
-    } else if (block.kodF == 3 || block.kodF == 4) {
+    } else if (ReadsAnalogValues(block.kodF)) {
       netAnalogCount_[b] = block.kolVh;
     } else {
       continue;

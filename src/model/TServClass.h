@@ -10,13 +10,15 @@
 #include <string_view>
 
 #include "model/ModuleTypes.h"
+#include "model/PageCatalogue.h"
+#include "model/Protocol.h"
 
 namespace lur {
 
 class TServClass {
  public:
   static constexpr std::size_t kIdentitySize = 15;
-  static constexpr std::uint8_t kIdentityFunction = 17;
+  static constexpr std::uint8_t kIdentityFunction = fn::kIdentity;
   static constexpr std::size_t kTextSize = 14;
   static constexpr int kInputIdSlots = 11;
   static constexpr int kOutputIdSlots = 8;
@@ -26,7 +28,7 @@ class TServClass {
   static constexpr int kInputTextsPerPage = 16;
   static constexpr int kInputTextPageCount = kMaxInputSignals / kInputTextsPerPage;  // 12
   static constexpr std::size_t kInputTextPageSize = kInputTextsPerPage * kTextSize;  // 224
-  static constexpr std::uint8_t kFirstInputTextPage = 40;                            // pages 40..51
+  static constexpr std::uint8_t kFirstInputTextPage = page::kFirstInputText;         // pages 40..51
   static constexpr int kOutputTextsPerPage = 10;
   static constexpr int kOutputTextPageCount = kMaxOutputs / kOutputTextsPerPage;       // 4
   static constexpr std::size_t kOutputTextPageSize = kOutputTextsPerPage * kTextSize;  // 140
