@@ -21,6 +21,7 @@
 
 #include "model/DecimalText.h"
 #include "model/PageCatalogue.h"
+#include "model/RecordView.h"
 
 namespace lur {
 
@@ -196,10 +197,14 @@ class TProgRegClass {
   int N_Ctrl = 0;
 
  private:
-  std::uint8_t* Reg(int i);
-  const std::uint8_t* Reg(int i) const;
-  std::uint8_t* PZ(int s);
-  const std::uint8_t* PZ(int s) const;
+  using Record = RecordView<kRecordSize>;
+  using ConstRecord = RecordView<kRecordSize, const std::uint8_t>;
+  static constexpr RecordRow<kRecordSize, kPageSize> kRecordRow{0, kRecordSize, kRecords};
+
+  Record Reg(int i) { return ViewOf(regImage_).At(kRecordRow, i); }
+  ConstRecord Reg(int i) const { return ViewOf(regImage_).At(kRecordRow, i); }
+  Record PZ(int s) { return ViewOf(pzImage_).At(kRecordRow, s); }
+  ConstRecord PZ(int s) const { return ViewOf(pzImage_).At(kRecordRow, s); }
   bool StatusBit(int r, int bit) const;
 
   PageImage regImage_{};
