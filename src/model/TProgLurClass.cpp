@@ -30,16 +30,6 @@ TProgLurClass::TProgLurClass() {
 
 // ---- record fields ------------------------------------------------------------
 
-std::uint8_t TProgLurClass::Field(int n, int k, std::uint8_t mask) const {
-  if (!ValidIndex(n, kRecordCount) || !ValidIndex(k, kRecordSize)) return 0;
-  return records_[n][k] & mask;
-}
-
-void TProgLurClass::SetField(int n, int k, std::uint8_t mask, std::uint8_t v) {
-  if (!ValidIndex(n, kRecordCount) || !ValidIndex(k, kRecordSize)) return;
-  records_[n][k] = static_cast<std::uint8_t>((records_[n][k] & ~mask) | (v & mask));
-}
-
 bool TProgLurClass::HasHandler(int n) const {
   if (!ValidIndex(n, kRecordCount)) return false;
   const Record& r = records_[n];
@@ -150,7 +140,7 @@ void TProgLurClass::SetTipDatByte(int i, std::uint8_t v) {
 
 void TProgLurClass::UnpackTipDat() {
   for (int m = 0; m < kTipDatWords; ++m) {
-    const std::uint16_t word = GetU16(&tipDat_[2 * m]);
+    const int word = ViewOf(tipDat_).At(kTipDatModules, m).Get(kTipDatWord);
     for (int j = 0; j < kTipDatBits; ++j) tipDatBits_[m][j] = (word >> j) & 1;
   }
 }
@@ -163,11 +153,11 @@ int TProgLurClass::GetTipDatBit(int bit, int module) const {
 void TProgLurClass::SetTipDatBit(int bit, int module, int value) {
   if (!ValidIndex(bit, kTipDatBits) || !ValidIndex(module, kTipDatWords)) return;
   tipDatBits_[module][bit] = value;
-  std::uint16_t word = 0;
+  int word = 0;
   for (int j = 0; j < kTipDatBits; ++j) {
-    if (tipDatBits_[module][j] == 1) word = static_cast<std::uint16_t>(word | (1u << j));
+    if (tipDatBits_[module][j] == 1) word |= 1 << j;
   }
-  PutU16(&tipDat_[2 * module], word);
+  ViewOf(tipDat_).At(kTipDatModules, module).Set(kTipDatWord, word);
 }
 
 // ---- services of the windows ------------------------------------------------------
