@@ -13,6 +13,7 @@
 
 #include "model/AnalogStateRecords.h"
 #include "model/PageCatalogue.h"
+#include "model/RecordView.h"
 
 namespace lur {
 
@@ -204,13 +205,21 @@ class TProgMBAClass {
   int CalibrInput = 0;    // input 1..7 selected for calibration, 0 none
 
  private:
+  static constexpr RecordRow<kChannelSize, kBlockSize> kChannels{1, kChannelSize, kChannelsPerModule};
+  static constexpr RecordRow<3, kChannelSize> kReals{2, 3, 6};  // MinSk, MaxSk, UstLL, UstL, UstH, UstHH
+
   static bool ValidModule(int a) { return a >= 0 && a < kModuleCount; }
-  static bool ValidChannel(int a, int c) { return ValidModule(a) && c >= 0 && c < kChannelsPerModule; }
   static bool ValidSlot(int slot) { return slot >= 1 && slot <= kModuleCount; }
-  std::uint8_t* Channel(int a, int c);
-  const std::uint8_t* Channel(int a, int c) const;
-  void SetChannelBits(int a, int c, std::size_t byte, std::uint8_t mask, int shift, int value);
-  int GetCode(int a, int r, std::size_t offset) const;
+  RecordView<kChannelSize> Channel(int a, int c) { return ViewOf(blocks_, a).At(kChannels, c); }
+  RecordView<kChannelSize, const std::uint8_t> Channel(int a, int c) const {
+    return ViewOf(blocks_, a).At(kChannels, c);
+  }
+  RecordView<3> Real(int a, int c, ChannelReal which) {
+    return Channel(a, c).At(kReals, static_cast<int>(which));
+  }
+  RecordView<3, const std::uint8_t> Real(int a, int c, ChannelReal which) const {
+    return Channel(a, c).At(kReals, static_cast<int>(which));
+  }
 
   std::array<Block, kModuleCount> blocks_{};
   Units units_{};

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -129,6 +130,9 @@ std::vector<LoaderCase> Cases() {
         {"units answer (answer, file block)", MakePageAnswer(page::kUnits, PatternBytes(96, 1)), 2}}},
   };
 }
+
+// A failing case names its table, not its bytes.
+void PrintTo(const LoaderCase& c, std::ostream* os) { *os << c.table; }
 
 class ModelLoaders : public ::testing::TestWithParam<LoaderCase> {};
 
