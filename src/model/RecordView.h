@@ -34,12 +34,6 @@ class RecordView {
  public:
   RecordView() = default;  // no record
   explicit RecordView(std::span<Byte, Size> bytes) : bytes_(bytes.data()) {}
-  // A writing view reads as well.
-  operator RecordView<Size, const std::uint8_t>() const requires kWritable {
-    return bytes_ ? RecordView<Size, const std::uint8_t>(std::span<const std::uint8_t, Size>(bytes_, Size))
-                  : RecordView<Size, const std::uint8_t>();
-  }
-
   explicit operator bool() const { return bytes_ != nullptr; }
 
   // Sub-record i of a row, or no record.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -329,6 +330,17 @@ TEST(TProgRegClassMoves, DeleteAndInsertAtTheEnds) {
   EXPECT_EQ(t.GetRegRecord(2), reg(2));  // the regulators are another table
   t.DeleteRegs(0, 6);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(t.GetRegRecord(i), zero);
+}
+
+TEST(TProgRegClassMoves, AnyCountIsCutToTheRecordsThereAre) {
+  const TProgRegClass full = Patterned();
+  TProgRegClass t = full;
+  t.DeleteRegs(2, std::numeric_limits<int>::max());  // a count from a damaged file, never an overflow
+  EXPECT_EQ(t.GetRegRecord(1), full.GetRegRecord(1));
+  for (int i = 2; i < 6; ++i) EXPECT_EQ(t.GetRegRecord(i), Record{}) << i;
+  t = full;
+  t.InsertPZ(2, std::numeric_limits<int>::max());
+  EXPECT_EQ(t.GetFileBlock(), full.GetFileBlock());
 }
 
 // ---- pages ---------------------------------------------------------------------------
