@@ -68,7 +68,11 @@ bool TConfigWriter::Run() {
   return written;
 }
 
-// The images the controller is about to hold.
+// The images the controller is about to hold, and that the end of the write
+// restores. Only these areas: the relay, function-15, control loop and
+// sensor-type areas are taken one by one, each once the controller has
+// confirmed its pages, so that a write failing before them leaves them as
+// they were.
 void TConfigWriter::SaveReserve() {
   TConfiguration& cfg = ctx_.config;
   TReservBlocksClass& r = cfg.Reserv;
