@@ -3,7 +3,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QTimer>
+#include <chrono>
+#include <cstdio>
 
 #include "shell/TAccessLevel.h"
 
@@ -29,15 +34,29 @@ TLurprog::TLurprog(const QString& port)
     : port_(port),
       form_(*config_, link_, ui_, state_, editors_, PasswordFilePath().toStdString()),
       window_(std::make_unique<TForm1>(form_)),
+      journalWindow_(new TFormJurnal(journal_, ui_, window_.get())),
       dialogs_(std::make_unique<TQtSettingsDialogs>(window_.get())),
       flow_(std::make_unique<TPortSettingsFlow>(link_, ui_, dialogs_->Dialogs(), [port] { return Ports(port); })) {
   ui_.SetParent(window_.get());
+  // Nothing that changes the controller leaves at the limited access level.
+  link_.SetAccessQuery([this] { return config_->Lur.FullAccess == 1; });
   ui_.SetProgressBar(window_->ProgressBar());
   dialogs_->SetFlow(flow_.get());
   window_->SetSettings(*flow_);
+  link_.SetTrafficObserver(&journal_);
+  if (auto* action = window_->findChild<QAction*>("AJurnal")) {
+    connect(action, &QAction::triggered, journalWindow_, [this] {
+      journalWindow_->show();
+      journalWindow_->raise();
+      journalWindow_->activateWindow();
+    });
+  }
 }
 
-TLurprog::~TLurprog() { link_.ClosePort(); }
+TLurprog::~TLurprog() {
+  link_.SetTrafficObserver(nullptr);
+  link_.ClosePort();
+}
 
 void TLurprog::Show() { window_->show(); }
 
@@ -46,13 +65,41 @@ void TLurprog::Start() { window_->Start(); }
 void TLurprog::Screenshot(const QString& path) {
   link_.PortName = port_.toStdString();
   if (link_.OpenPort() != 0) {
-    link_.ReportError(0, kResultPortNotOpened);
+    ReportLinkError(ui_, link_, 0, kResultPortNotOpened);
   } else {
     form_.InPortButClick();
   }
   window_->Draw();
   QApplication::processEvents();
   window_->grab().save(path);
+  QApplication::quit();
+}
+
+void TLurprog::BenchRead(int runs, bool journal) {
+  link_.PortName = port_.toStdString();
+  if (link_.OpenPort() != 0) {
+    std::fprintf(stderr, "lurprog: cannot open %s\n", link_.PortName.c_str());
+    QApplication::exit(1);
+    return;
+  }
+  if (journal) {
+    journalWindow_->show();
+  } else {
+    link_.SetTrafficObserver(nullptr);
+  }
+  for (int i = 0; i < runs; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    form_.InPortButClick();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    QApplication::processEvents();
+    std::printf("read %lld ms\n", static_cast<long long>(ms.count()));
+    std::fflush(stdout);
+  }
+  if (journal) {
+    // What the open window took while the reads ran (its own timer only).
+    std::printf("journal window: %d lines\n", journalWindow_->Lines()->document()->blockCount());
+  }
+  link_.SetTrafficObserver(&journal_);
   QApplication::quit();
 }
 

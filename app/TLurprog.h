@@ -10,11 +10,14 @@
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
 #include "model/TConfiguration.h"
+#include "session/LinkReports.h"
 #include "session/TEditorRegistry.h"
+#include "session/TTrafficLog.h"
 #include "shell/TForm1Controller.h"
 #include "shell/TMainState.h"
 #include "shell/TPortSettingsFlow.h"
 #include "shell/views/TForm1.h"
+#include "shell/views/TFormJurnal.h"
 #include "shell/views/TQtSettingsDialogs.h"
 #include "ui/TQtUserInterface.h"
 
@@ -36,7 +39,14 @@ class TLurprog : public QObject {
   // Nothing else reads this path.
   void Screenshot(const QString& path);
 
+  // For bench/journal.sh: open `port` with the default settings, read the
+  // controller `runs` times with the journal window open (or with no
+  // journal attached at all), print each read's milliseconds and quit.
+  // Nothing else reads this path.
+  void BenchRead(int runs, bool journal);
+
   TForm1& MainWindow() { return *window_; }
+  TFormJurnal& JournalWindow() { return *journalWindow_; }
 
  private:
   QString port_;
@@ -45,12 +55,16 @@ class TLurprog : public QObject {
   TQtWaiter waiter_;
   TQtSerialPort serial_{waiter_};
   TQtUserInterface ui_;
-  TComPortClass link_{serial_, waiter_, ui_};
+  TComPortClass link_{serial_, waiter_};
+  TPortLostReporter portLost_{ui_, link_};
+  // The exchange journal records from the start; its window shows it.
+  TTrafficLog journal_{waiter_.NowMs(), link_};
   // Filled as the editors arrive; the main window keeps the buttons of
   // unregistered windows disabled.
   TEditorRegistry editors_;
   TForm1Controller form_;
   std::unique_ptr<TForm1> window_;
+  TFormJurnal* journalWindow_;  // a window of its own, owned by the main window
   std::unique_ptr<TQtSettingsDialogs> dialogs_;
   std::unique_ptr<TPortSettingsFlow> flow_;
 };

@@ -21,7 +21,12 @@ int main(int argc, char** argv) {
   program.Show();
   // scripts/screenshot.sh: read the controller on --port and save the window.
   const QString screenshot = qEnvironmentVariable("LURPROG_SCREENSHOT");
-  if (!screenshot.isEmpty()) {
+  // bench/journal.sh: timed reads with the exchange journal open or off.
+  const int benchRuns = qEnvironmentVariableIntValue("LURPROG_BENCH_READ");
+  if (benchRuns > 0) {
+    const bool journal = qEnvironmentVariable("LURPROG_BENCH_JOURNAL") == "open";
+    QTimer::singleShot(200, &program, [&program, benchRuns, journal] { program.BenchRead(benchRuns, journal); });
+  } else if (!screenshot.isEmpty()) {
     QTimer::singleShot(200, &program, [&program, screenshot] { program.Screenshot(screenshot); });
   } else {
     // The password first; the port stays closed until the user confirms the

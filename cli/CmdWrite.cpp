@@ -59,6 +59,7 @@ int RunWrite(const TLurctlOptions& options, TComPortClass& link, TUserInterface&
   const std::function<void()> noRefresh;
   if (!TFileOperations(*config, ui, state, noRefresh, noRefresh).OpenFile(file)) return 1;
   config->Lur.FullAccess = access.fullAccess ? 1 : 0;
+  link.SetAccessQuery([fullAccess = access.fullAccess] { return fullAccess; });
 
   TShellContext context{*config, link, ui, state, noRefresh, noRefresh};
   TConfigTransfer transfer(context);

@@ -6,7 +6,9 @@ namespace lur {
 
 const char* const kLurctlUsage =
     "usage: lurctl [--port PATH] [--device N] [--baud B] [--parity N|O|E] [--stop 1|2] [--request-delay MS]\n"
-    "              COMMAND [ARGS]\n"
+    "              [--trace] COMMAND [ARGS]\n"
+    "  --trace                print every frame sent (->) and received (<-) and each request's result\n"
+    "                         (=>) on stderr, with seconds since the start\n"
     "commands:\n"
     "  identify               print the controller's identity\n"
     "  raw FUNC [BYTE ...]    send one request (hexadecimal bytes), print the answer frame\n"
@@ -61,6 +63,8 @@ std::optional<TLurctlOptions> ParseLurctlOptions(const std::vector<std::string>&
         if (error.empty()) error = "--request-delay takes 1..100 ms";
         return std::nullopt;
       }
+    } else if (a == "--trace") {
+      o.trace = true;
     } else if (a == "--baud") {
       auto v = value(a);
       if (!v) return std::nullopt;

@@ -14,6 +14,7 @@ struct TLurctlOptions {
   std::string parity = "N";
   std::string stop = "2";
   int requestDelay = 25;  // ms before each request, 1..100 as in the exchange settings
+  bool trace = false;     // every frame and result on stderr
   std::string command;
   std::vector<std::string> arguments;
 };

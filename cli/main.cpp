@@ -15,8 +15,11 @@
 #include "cli/CmdRead.h"
 #include "cli/CmdWrite.h"
 #include "cli/TLurctlOptions.h"
+#include "cli/TTracePrinter.h"
 #include "link/TComPortClass.h"
 #include "model/ModuleTypes.h"
+#include "model/Protocol.h"
+#include "session/LinkReports.h"
 #include "link/TQtSerialPort.h"
 #include "link/TWaiter.h"
 #include "ui/TTerminalUserInterface.h"
@@ -24,15 +27,15 @@
 namespace lur {
 namespace {
 
-int Identify(TComPortClass& link, int deviceIndex) {
-  std::array<std::uint8_t, 435> answer{};
-  const int code = link.Transact(deviceIndex, 17, 0, nullptr, answer);
+int Identify(TComPortClass& link, TUserInterface& ui, int deviceIndex) {
+  std::array<std::uint8_t, kAnswerCapacity> answer{};
+  const int code = link.Transact(deviceIndex, fn::kIdentity, 0, nullptr, answer);
   if (code != 0) {
-    link.ReportError(deviceIndex, code);
+    ReportLinkError(ui, link, deviceIndex, code);
     return 1;
   }
   if (answer[2] < 15) {
-    link.ReportError(deviceIndex, kResultBadData);
+    ReportLinkError(ui, link, deviceIndex, kResultBadData);
     return 1;
   }
   const std::uint8_t* id = answer.data() + 3;
@@ -49,7 +52,7 @@ int Identify(TComPortClass& link, int deviceIndex) {
   return 0;
 }
 
-int Raw(TComPortClass& link, int deviceIndex, const std::vector<std::string>& args) {
+int Raw(TComPortClass& link, TUserInterface& ui, int deviceIndex, const std::vector<std::string>& args) {
   std::vector<std::uint8_t> bytes;
   for (const auto& a : args) {
     std::uint8_t b = 0;
@@ -63,13 +66,13 @@ int Raw(TComPortClass& link, int deviceIndex, const std::vector<std::string>& ar
     std::fprintf(stderr, "lurctl: raw needs a function code\n");
     return 2;
   }
-  std::array<std::uint8_t, 435> answer{};
+  std::array<std::uint8_t, kAnswerCapacity> answer{};
   const int code = link.Transact(deviceIndex, bytes[0], static_cast<int>(bytes.size() - 1), bytes.data() + 1, answer);
   if (code != 0) {
-    link.ReportError(deviceIndex, code);
+    ReportLinkError(ui, link, deviceIndex, code);
     return 1;
   }
-  if (bytes[0] != 0x46) std::printf("%s\n", HexBytes(answer.data(), static_cast<std::size_t>(link.AnswerLength)).c_str());
+  if (bytes[0] != fn::kClockBroadcast) std::printf("%s\n", HexBytes(answer.data(), static_cast<std::size_t>(link.AnswerLength)).c_str());
   return 0;
 }
 
@@ -110,22 +113,25 @@ int main(int argc, char** argv) {
   lur::TSteadyWaiter waiter;
   lur::TQtSerialPort port(waiter);
   lur::TTerminalUserInterface ui;
-  lur::TComPortClass link(port, waiter, ui);
+  lur::TComPortClass link(port, waiter);
+  const lur::TPortLostReporter portLost(ui, link);
+  lur::TTracePrinter trace(link, waiter.NowMs());
+  if (options->trace) link.SetTrafficObserver(&trace);
   link.PortName = options->port;
   link.BaudText = options->baud;
   link.ParityText = options->parity;
   link.StopBitsText = options->stop;
   link.SetRequestDelay(static_cast<std::uint32_t>(options->requestDelay));
   if (link.OpenPort() != 0) {
-    link.ReportError(options->device - 1, lur::kResultPortNotOpened);
+    lur::ReportLinkError(ui, link, options->device - 1, lur::kResultPortNotOpened);
     return 1;
   }
   const int deviceIndex = options->device - 1;
   int rc = 1;
   if (command == "identify") {
-    rc = lur::Identify(link, deviceIndex);
+    rc = lur::Identify(link, ui, deviceIndex);
   } else if (command == "raw") {
-    rc = lur::Raw(link, deviceIndex, options->arguments);
+    rc = lur::Raw(link, ui, deviceIndex, options->arguments);
   } else if (command == "read") {
     rc = lur::RunRead(*options, link, ui);
   } else if (command == "write") {

@@ -4,12 +4,13 @@
 #include <cstdio>
 
 #include "link/Crc16.h"
-#include "ui/TUserInterface.h"
+#include "model/Protocol.h"
 
 namespace lur {
-namespace {
 
-const char* const kPortLost = "COM-порт отключен. Проверьте оборудование, перезапустите программу.";
+const char* const kNoAccessText = "Ваш уровень доступа не позволяет\nпроизводить вывод в СОМ-порт";
+
+namespace {
 
 bool IsAllowed(std::uint8_t function) {
   return std::find(kAllowedFunctions.begin(), kAllowedFunctions.end(), function) != kAllowedFunctions.end();
@@ -40,8 +41,11 @@ class TBusy {
 
 }  // namespace
 
-TComPortClass::TComPortClass(TSerialPort& port, TWaiter& waiter, TUserInterface& ui)
-    : port_(port), waiter_(waiter), ui_(ui) {}
+TComPortClass::TComPortClass(TSerialPort& port, TWaiter& waiter) : port_(port), waiter_(waiter) {}
+
+void TComPortClass::PortLost() {
+  if (portLost_) portLost_();
+}
 
 void TComPortClass::Pause(int ms) {
   const std::int64_t start = waiter_.NowMs();
@@ -85,7 +89,7 @@ int TComPortClass::OpenPort() {
   } catch (const TPortError& e) {
     openFailure_ = e.what();
     port_.Close();
-    ShowError(ui_, kPortLost);
+    PortLost();
     return -1;
   }
 }
@@ -97,7 +101,7 @@ bool TComPortClass::ClearPort() {
     port_.ClearBuffers();
     return true;
   } catch (const TPortError&) {
-    ShowError(ui_, kPortLost);
+    PortLost();
     return false;
   }
 }
@@ -110,6 +114,13 @@ int TComPortClass::ReadResult(int got, int wanted) const {
 
 int TComPortClass::Transact(int deviceIndex, std::uint8_t function, int dataLength, const std::uint8_t* data,
                             std::span<std::uint8_t> answer) {
+  const int code = Exchange(deviceIndex, function, dataLength, data, answer);
+  if (observer_ != nullptr) observer_->Result(waiter_.NowMs(), deviceIndex, code);
+  return code;
+}
+
+int TComPortClass::Exchange(int deviceIndex, std::uint8_t function, int dataLength, const std::uint8_t* data,
+                            std::span<std::uint8_t> answer) {
   DataLength = dataLength;
   FrameLength = dataLength + 4;
   if (!IsAllowed(function)) return kResultFunctionRefused;
@@ -118,8 +129,11 @@ int TComPortClass::Transact(int deviceIndex, std::uint8_t function, int dataLeng
   if (dataLength < 0 || dataLength > kMaxRequestData || (dataLength > 0 && data == nullptr)) {
     return kResultFunctionRefused;
   }
+  // The last line of defence of the limited access level: whatever an
+  // operation forgot to check, nothing that changes the controller leaves.
+  if (ChangesController(function) && accessAllowed_ && !accessAllowed_()) return kResultNoAccess;
   frame_.assign(static_cast<std::size_t>(FrameLength), 0);
-  frame_[0] = function == 0x46 ? 0 : static_cast<std::uint8_t>(deviceIndex + 1);
+  frame_[0] = function == fn::kClockBroadcast ? 0 : static_cast<std::uint8_t>(deviceIndex + 1);
   frame_[1] = function;
   std::copy_n(data, dataLength, frame_.begin() + 2);
   AppendCrc16(frame_.data(), static_cast<std::size_t>(dataLength) + 2);
@@ -130,68 +144,82 @@ int TComPortClass::Transact(int deviceIndex, std::uint8_t function, int dataLeng
 }
 
 int TComPortClass::RunAttempts(std::uint8_t function, std::span<std::uint8_t> answer) {
-  std::uint32_t counterA = RetriesStage1;
-  std::uint32_t counterB = RetriesStage2;
-  int code = kResultOk;
-  // Every attempt starts from an empty input buffer, so the leftovers of a
-  // bad answer never become the next header.
+  // The header counter allows RetriesStage1 failures in a row before a good
+  // header; the body counter RetriesStage2 failures after one, in the whole
+  // transaction.
+  std::uint32_t headerCounter = RetriesStage1;
+  std::uint32_t bodyCounter = RetriesStage2;
   for (;;) {
-    enum { kRetryA, kRetryB } retry = kRetryA;
-    do {
-      if (!ClearPort()) return kResultPortSetup;
-      Pause(static_cast<int>(RequestDelay));
-      port_.Write(frame_.data(), frame_.size());
-      if (function == 0x46) return kResultOk;  // a broadcast gets no answer
-
-      // The smallest answer is an exception answer of 5 bytes.
-      if (answer.size() < 5) return kResultIncomplete;
-      code = ReadResult(port_.Read(answer.data(), 3), 3);
-      if (code != kResultOk) break;
-
-      AnswerCount = answer[2];
-      AnswerLength = AnswerCount + 5;
-      if (function == 5 || function == 14) AnswerLength = FrameLength;
-      // A standard write answers with 8 bytes: 15 and 16 by the table, and 6,
-      // whose echo would otherwise be sized by its address byte.
-      if (function == 6 || function == 15 || function == 16) AnswerLength = 8;
-
-      if (answer[1] == (function | 0x80)) {
-        if (answer[2] == 0) {
-          code = kResultIncomplete;  // an exception without a code is malformed
-          break;
-        }
-        // An exception answer counts only when its own CRC is right.
-        AnswerLength = 5;
-        code = ReadResult(port_.Read(answer.data() + 3, 2), 2);
-        if (code == kResultOk) {
-          if (CheckCrc16(answer.data(), 5)) return answer[2];
-          code = kResultChecksum;
-        }
-        retry = kRetryB;
-        break;
-      }
-      if (answer[1] != function) {
-        code = kResultBadData;  // a header of another function
-        break;
-      }
-      if (AnswerLength < 4 || static_cast<std::size_t>(AnswerLength) > answer.size()) {
-        code = kResultIncomplete;  // would not fit the caller's buffer: never copied
-        break;
-      }
-
-      counterA = RetriesStage1;
-      retry = kRetryB;
-      code = ReadResult(port_.Read(answer.data() + 3, AnswerLength - 3), AnswerLength - 3);
-      if (code != kResultOk) break;
-      if (CheckCrc16(answer.data(), static_cast<std::size_t>(AnswerLength))) return kResultOk;
-      code = kResultChecksum;
-    } while (false);
-
+    const TAttemptResult attempt = Attempt(function, answer);
+    if (attempt.retry == TRetry::None) return attempt.code;
+    if (attempt.headerAccepted) headerCounter = RetriesStage1;
     Pause(kRetryPauseMs);
-    std::uint32_t& counter = retry == kRetryA ? counterA : counterB;
-    if (counter <= 1) return code;
+    std::uint32_t& counter = attempt.retry == TRetry::HeaderCounter ? headerCounter : bodyCounter;
+    if (counter <= 1) return attempt.code;
     --counter;
   }
+}
+
+TComPortClass::TAttemptResult TComPortClass::Attempt(std::uint8_t function, std::span<std::uint8_t> answer) {
+  // Every attempt starts from an empty input buffer, so the leftovers of a
+  // bad answer never become the next header.
+  if (!ClearPort()) return {kResultPortSetup, TRetry::None, false};
+  Pause(static_cast<int>(RequestDelay));
+  port_.Write(frame_.data(), frame_.size());
+  if (observer_ != nullptr) observer_->Frame(waiter_.NowMs(), TrafficDirection::Sent, frame_);
+  if (function == fn::kClockBroadcast) return {kResultOk, TRetry::None, false};  // never answered
+
+  int received = 0;
+  const TAttemptResult result = ReadAnswer(function, answer, received);
+  if (observer_ != nullptr && received > 0) {
+    observer_->Frame(waiter_.NowMs(), TrafficDirection::Received,
+                     answer.first(static_cast<std::size_t>(received)));
+  }
+  return result;
+}
+
+TComPortClass::TAttemptResult TComPortClass::ReadAnswer(std::uint8_t function, std::span<std::uint8_t> answer,
+                                                        int& received) {
+  const auto take = [&received](int got) {
+    if (got > 0) received += got;
+    return got;
+  };
+  // The smallest answer is an exception answer of 5 bytes.
+  if (answer.size() < 5) return {kResultIncomplete, TRetry::None, false};
+  int code = ReadResult(take(port_.Read(answer.data(), 3)), 3);
+  if (code != kResultOk) return {code, TRetry::HeaderCounter, false};
+
+  AnswerCount = answer[2];
+  AnswerLength = AnswerCount + 5;
+  if (function == fn::kWriteCoil || function == fn::kCompletionPoll) AnswerLength = FrameLength;
+  // A standard write answers with 8 bytes: 15 and 16 by the table, and 6,
+  // whose echo would otherwise be sized by its address byte.
+  if (function == fn::kWriteRegister || function == fn::kWriteCoils || function == fn::kWriteRegisters) {
+    AnswerLength = 8;
+  }
+
+  if (answer[1] == (function | 0x80)) {
+    // An exception without a code is malformed.
+    if (answer[2] == 0) return {kResultIncomplete, TRetry::HeaderCounter, false};
+    // An exception answer counts only when its own CRC is right.
+    AnswerLength = 5;
+    code = ReadResult(take(port_.Read(answer.data() + 3, 2)), 2);
+    if (code == kResultOk) {
+      if (CheckCrc16(answer.data(), 5)) return {answer[2], TRetry::None, false};
+      code = kResultChecksum;
+    }
+    return {code, TRetry::BodyCounter, false};
+  }
+  if (answer[1] != function) return {kResultBadData, TRetry::HeaderCounter, false};  // another function's header
+  if (AnswerLength < 4 || static_cast<std::size_t>(AnswerLength) > answer.size()) {
+    // Would not fit the caller's buffer: never copied.
+    return {kResultIncomplete, TRetry::HeaderCounter, false};
+  }
+
+  code = ReadResult(take(port_.Read(answer.data() + 3, AnswerLength - 3)), AnswerLength - 3);
+  if (code != kResultOk) return {code, TRetry::BodyCounter, true};
+  if (CheckCrc16(answer.data(), static_cast<std::size_t>(AnswerLength))) return {kResultOk, TRetry::None, true};
+  return {kResultChecksum, TRetry::BodyCounter, true};
 }
 
 std::string TComPortClass::ErrorText(int deviceIndex, int code) const {
@@ -210,30 +238,12 @@ std::string TComPortClass::ErrorText(int deviceIndex, int code) const {
     case kResultPortSwitchedOff: return "сбой настройки порта при выключении прибора";
     case kResultPortSetup: return "ошибка настройки порта";
     case kResultPortClosed: return "Не выбран COM-порт.";
+    case kResultNoAccess: return kNoAccessText;
     default: {
       char hex[16];
       std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned>(code));
       return device + " ошибка обмена " + hex;
     }
-  }
-}
-
-void TComPortClass::ReportError(int deviceIndex, int code) {
-  if (code == kResultOk) return;
-  const std::string text = ErrorText(deviceIndex, code);
-  switch (code) {
-    case kResultPortClosed:
-      ClosePort();
-      ShowError(ui_, text);
-      break;
-    case kResultPortNotSet:
-    case kResultPortSwitchedOff:
-    case kResultPortSetup:
-      ShowError(ui_, text);
-      break;
-    default:
-      ShowWarning(ui_, text);
-      break;
   }
 }
 

@@ -1,19 +1,21 @@
 #pragma once
 // The one path between the tool and a controller: frames a request, sends it,
 // collects and checks the answer, repeats on transient failures and turns
-// every failure into a result code; ReportError turns a code into a box.
+// every failure into a result code. Pure transport: what a code means to the
+// user is shown above the link (session/LinkReports.h).
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "link/TSerialPort.h"
+#include "link/TTrafficObserver.h"
 #include "link/TWaiter.h"
+#include "model/Protocol.h"
 
 namespace lur {
-
-class TUserInterface;
 
 // Result codes of a transaction besides 0 (success) and the controller's
 // exception codes 1..255.
@@ -30,15 +32,23 @@ enum ResultCode : int {
   kResultPortSwitchedOff = 134,
   kResultPortSetup = 135,        // the port failed while its buffers were cleared
   kResultPortClosed = 256,       // no port open
+  kResultNoAccess = 257,         // a changing function at the limited access level: nothing sent
 };
 
+// The words of kResultNoAccess, as its warning shows them.
+extern const char* const kNoAccessText;
+
 // The functions a request may carry, in the controller's table order.
-constexpr std::array<std::uint8_t, 18> kAllowedFunctions = {1,  2,  3,    4,    5,    6,    14,   15,   16,
-                                                            17, 18, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47, 0x64};
+// 18, 0x42, 0x43 and 0x64 are the controller's own, allowed but never sent.
+constexpr std::array<std::uint8_t, 18> kAllowedFunctions = {
+    fn::kReadCoils,     fn::kReadDiscreteInputs, fn::kReadHoldingRegisters, fn::kReadInputRegisters, fn::kWriteCoil,
+    fn::kWriteRegister, fn::kCompletionPoll,     fn::kWriteCoils,           fn::kWriteRegisters,     fn::kIdentity,
+    18,                 0x42,                    0x43,                      fn::kReadPage,           fn::kWritePage,
+    fn::kClockBroadcast, fn::kAnalogStates,      0x64};
 
 class TComPortClass {
  public:
-  TComPortClass(TSerialPort& port, TWaiter& waiter, TUserInterface& ui);
+  TComPortClass(TSerialPort& port, TWaiter& waiter);
 
   // Sends function with data to device deviceIndex (0..30; the address byte is
   // deviceIndex + 1, 0 for the broadcast 0x46) and places the whole answer
@@ -52,10 +62,23 @@ class TComPortClass {
   void ClosePort();
   bool IsPortOpen() const { return port_.IsOpen(); }
 
-  // Shows the box of a result code (nothing for 0).
-  void ReportError(int deviceIndex, int code);
-  // The box's text, for callers and tests that need it without a box.
+  // What a result code means, in the words of its box ("" for 0).
   std::string ErrorText(int deviceIndex, int code) const;
+
+  // Called when the port fails outright while it is opened or its buffers
+  // are cleared, before the failing operation returns: the program tells
+  // the user at that very moment. Nothing is called while unset.
+  void SetPortLostHandler(std::function<void()> handler) { portLost_ = std::move(handler); }
+
+  // Whether the user may change the controller. Asked before every function
+  // that changes it (ChangesController); a refusal returns kResultNoAccess
+  // without a byte sent. Unset: always allowed.
+  void SetAccessQuery(std::function<bool()> query) { accessAllowed_ = std::move(query); }
+
+  // Receives every frame sent and received and every transaction's result;
+  // nullptr (the default) for none. The observer must outlive its use.
+  void SetTrafficObserver(TTrafficObserver* observer) { observer_ = observer; }
+  TTrafficObserver* TrafficObserver() const { return observer_; }
 
   // Waits ms milliseconds on the monotonic clock.
   void Pause(int ms);
@@ -86,11 +109,27 @@ class TComPortClass {
   std::int32_t AnswerCount = 0;
 
   TWaiter& Waiter() { return waiter_; }
-  TUserInterface& Ui() { return ui_; }
 
  private:
+  // Which retry counter a failed attempt counts against; None ends the
+  // transaction with the attempt's code (success, an exception answer, a
+  // failed port).
+  enum class TRetry { None, HeaderCounter, BodyCounter };
+  struct TAttemptResult {
+    int code;
+    TRetry retry;
+    bool headerAccepted;  // a good header came: the header counter starts afresh
+  };
+
+  int Exchange(int deviceIndex, std::uint8_t function, int dataLength, const std::uint8_t* data,
+               std::span<std::uint8_t> answer);
+  // The retry policy around Attempt.
   int RunAttempts(std::uint8_t function, std::span<std::uint8_t> answer);
+  // One request on the line and whatever answer it gets.
+  TAttemptResult Attempt(std::uint8_t function, std::span<std::uint8_t> answer);
+  TAttemptResult ReadAnswer(std::uint8_t function, std::span<std::uint8_t> answer, int& received);
   bool ClearPort();
+  void PortLost();
   int ReadResult(int got, int wanted) const;
 
   std::uint32_t RetriesStage1 = 5;
@@ -101,7 +140,9 @@ class TComPortClass {
 
   TSerialPort& port_;
   TWaiter& waiter_;
-  TUserInterface& ui_;
+  std::function<void()> portLost_;
+  std::function<bool()> accessAllowed_;
+  TTrafficObserver* observer_ = nullptr;
   std::vector<std::uint8_t> frame_;
   std::string openFailure_;
   bool inTransaction_ = false;

@@ -1,7 +1,9 @@
 #pragma once
 // The page write with completion poll that every transfer into the controller
 // uses: send the page with 0x45, readdress to the configured device, then poll
-// with function 14 until the controller has stored it.
+// with function 14 until the controller has stored it. A page that cannot
+// reach the controller at all (a silent line, a lost port) ends the write
+// after one transaction; other failures repeat the page.
 #include <cstdint>
 #include <span>
 
@@ -38,8 +40,8 @@ class TFixedAddressing : public TDeviceAddressing {
 constexpr int kBusyPollLimitMs = 30000;
 
 // requestData is the page number followed by the page bytes. Returns 0 when
-// the controller confirmed the page; otherwise the last result code, which
-// has been reported with ReportError.
+// the controller confirmed the page; otherwise the last result code, shown
+// by nobody: callers report it once (session/TPageWrite.h does).
 int WritePageWithPoll(TComPortClass& link, TDeviceAddressing& addressing, std::span<const std::uint8_t> requestData);
 
 }  // namespace lur

@@ -8,11 +8,13 @@
 #include <span>
 #include <string>
 
+#include "model/Protocol.h"
+
 namespace lur {
 
 using AnalogStateRecord = std::array<std::uint8_t, 8>;
 inline constexpr std::size_t kAnalogStateTextSize = 7;
-inline constexpr std::uint8_t kReadAnalogStatesFunction = 0x47;
+inline constexpr std::uint8_t kReadAnalogStatesFunction = fn::kAnalogStates;
 
 // Copies the `count` records of a function-0x47 answer frame (address, 0x47,
 // byte count, records, checksum) into records first.. of `into`. Refused, with

@@ -36,4 +36,14 @@ constexpr bool ChangesController(std::uint8_t function) {
          function == fn::kWriteRegisters || function == fn::kWritePage || function == fn::kClockBroadcast;
 }
 
+// The reads an exchange block of the controller's own network master can
+// make: coils and discrete inputs bring discrete values, holding and input
+// registers analog ones. Any other code leaves the block unused.
+constexpr bool ReadsDiscreteValues(int function) {
+  return function == fn::kReadCoils || function == fn::kReadDiscreteInputs;
+}
+constexpr bool ReadsAnalogValues(int function) {
+  return function == fn::kReadHoldingRegisters || function == fn::kReadInputRegisters;
+}
+
 }  // namespace lur

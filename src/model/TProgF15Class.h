@@ -6,11 +6,15 @@
 #include <cstdint>
 #include <span>
 
+#include "model/ExchangeHead.h"
+#include "model/PageCatalogue.h"
+#include "model/RecordView.h"
+
 namespace lur {
 
 class TProgF15Class {
  public:
-  static constexpr std::uint8_t kPage = 0x0B;
+  static constexpr std::uint8_t kPage = page::kFunction15;
   static constexpr std::size_t kTableSize = 81;  // page number + 2 blocks
   static constexpr int kBlockCount = 2;
   static constexpr std::size_t kBlockSize = 40;
@@ -31,21 +35,23 @@ class TProgF15Class {
 
   TProgF15Class();
 
-  // Fields of block b (0 or 1). An invalid b reads 0 and writes nothing.
-  int GetKodF(int b) const;
-  void SetKodF(int b, int value);
-  int GetKolVh(int b) const;
-  void SetKolVh(int b, int value);
-  int GetUstr(int b) const;
-  void SetUstr(int b, int value);
-  int GetAdBegDat(int b) const;
-  void SetAdBegDat(int b, int value);
-  int GetKolDat(int b) const;
-  void SetKolDat(int b, int value);
-  int GetKvit(int b) const;
-  void SetKvit(int b, int on);  // bit 4 of byte 7, other bits kept
-  int GetSbros(int b) const;
-  void SetSbros(int b, int on);  // bit 5 of byte 7, other bits kept
+  // Fields of block b (0 or 1). An invalid b reads 0 and writes nothing; a
+  // value is cut to its field's width.
+  int GetKodF(int b) const { return Block(b).Get(ExchangeHead::KodF); }
+  void SetKodF(int b, int value) { Block(b).Set(ExchangeHead::KodF, value); }
+  int GetKolVh(int b) const { return Block(b).Get(ExchangeHead::KolVh); }
+  void SetKolVh(int b, int value) { Block(b).Set(ExchangeHead::KolVh, value); }
+  int GetUstr(int b) const { return Block(b).Get(ExchangeHead::Ustr); }
+  void SetUstr(int b, int value) { Block(b).Set(ExchangeHead::Ustr, value); }
+  int GetAdBegDat(int b) const { return Block(b).Get(ExchangeHead::AdBegDat); }
+  void SetAdBegDat(int b, int value) { Block(b).Set(ExchangeHead::AdBegDat, value); }
+  int GetKolDat(int b) const { return Block(b).Get(ExchangeHead::KolDat); }
+  void SetKolDat(int b, int value) { Block(b).Set(ExchangeHead::KolDat, value); }
+  // Bits 4 and 5 of byte 7, other bits kept; any non-zero `on` sets.
+  int GetKvit(int b) const { return Block(b).Get(kKvit); }
+  void SetKvit(int b, int on) { Block(b).Set(kKvit, on != 0); }
+  int GetSbros(int b) const { return Block(b).Get(kSbros); }
+  void SetSbros(int b, int on) { Block(b).Set(kSbros, on != 0); }
   // Input k = 0..31 of block b.
   int GetSignal(int b, int k) const;
   void SetSignal(int b, int k, int number);
@@ -73,16 +79,15 @@ class TProgF15Class {
   int F15Changed = 0;      // 1: the table differs from what the controller holds
   int PopupF15Block = -1;  // block last addressed by a right click, -1 none
 
-  // Feeds arbitrary bytes to every loader and to the lookups that follow a
-  // load; returns how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
-
  private:
-  static bool ValidBlock(int b) { return b >= 0 && b < kBlockCount; }
-  std::size_t BlockOffset(int b) const { return 1 + kBlockSize * static_cast<std::size_t>(b); }
-  std::uint8_t GetField(int b, std::size_t offset) const;
-  void SetField(int b, std::size_t offset, int value);
-  void SetControlBit(int b, int bit, int on);
+  static constexpr RecordRow<kBlockSize, kTableSize> kBlocks{1, kBlockSize, kBlockCount};
+  static constexpr BitField<kBlockSize> kKvit{7, 4, 1};
+  static constexpr BitField<kBlockSize> kSbros{7, 5, 1};
+  static constexpr RecordRow<1, kBlockSize> kSignals{8, 1, kSignalsPerBlock};
+  static constexpr BitField<1> kSignal{0};
+
+  RecordView<kBlockSize> Block(int b) { return ViewOf(table_).At(kBlocks, b); }
+  RecordView<kBlockSize, const std::uint8_t> Block(int b) const { return ViewOf(table_).At(kBlocks, b); }
 
   Table table_{};
 };

@@ -10,16 +10,60 @@ namespace lur {
 
 namespace {
 
+constexpr std::size_t kSize = TProgFBClass::kRecordSize;
+
 // b0: type and subtype.
-constexpr int kB0 = 0;
-// Comparator fields.
-constexpr int kCompInputByte = 7;
-constexpr int kLimitByte = 2;
-// Arithmetic constants.
-constexpr int kC1Byte = 2;
-constexpr int kC2Byte = 6;
-// Signalling byte of a function block.
-constexpr int kSignalByte = 9;
+constexpr BitField<kSize> kTypeByte{0};
+constexpr BitField<kSize> kTipFB{0, 0, 4};
+constexpr BitField<kSize> kSubTip{0, 4, 4};
+// Inputs j = 0..3 at b(1 + 2j), b(2 + 2j); the comparator's single one at b7, b8.
+constexpr RecordRow<2, kSize> kInputs{1, 2, 4};
+constexpr RecordRow<2, kSize> kCompInput{7, 2, 1};
+constexpr BitField<2> kKindVh{0, 0, 3};
+constexpr BitField<2> kDirVh{0, 3, 1};
+constexpr BitField<2> kNVh{1};
+// Counter: the count set-point's bits 0-3 in b1 bits 4-7, its bit 4 in b3 bit 4.
+constexpr BitField<kSize> kLimitCountLow{1, 4, 4};
+constexpr BitField<kSize> kLimitCountHigh{3, 4, 1};
+constexpr BitField<kSize> kLimitCountRest{3, 5, 3};  // written as 0 with the set-point
+// Timer and alarm clock.
+constexpr BitField<kSize> kTimerD{5, 0, 2};
+constexpr BitField<kSize> kTimerTime{6};
+constexpr BitField<kSize> kTimerAdrUst{7, 0, 4};
+constexpr BitField<kSize> kTimerTUstT{7, 4, 1};
+constexpr BitField<kSize> kTimeHour{5, 2, 6};
+constexpr BitField<kSize> kTimeMin{4};
+constexpr BitField<kSize> kTimeSec{3};
+// Comparator.
+constexpr BitField<kSize> kAnVh{1, 0, 7};
+constexpr BitField<kSize> kKindAn{1, 7, 1};
+constexpr Real24Field<kSize> kLimit{2};
+constexpr BitField<kSize> kGisterezis{5, 2, 5};
+constexpr BitField<kSize> kCompCond{5, 7, 1};
+// Signalling of a function block, and its relay outputs: module m = 1..5 at b(9 + m).
+constexpr BitField<kSize> kNTabS{9, 0, 5};
+constexpr BitField<kSize> kArh{9, 5, 1};
+constexpr BitField<kSize> kTipS{9, 6, 2};
+constexpr RecordRow<1, kSize> kRelayModules{10, 1, 5};
+// Integrator: channels k = 0..11 at b(1 + k).
+constexpr RecordRow<1, kSize> kIntChannels{1, 1, 12};
+constexpr BitField<kSize> kIntBase{13};
+constexpr BitField<kSize> kHourBeginDay{14};
+// Arithmetic.
+constexpr BitField<kSize> kNX1{1, 0, 7};
+constexpr BitField<kSize> kKindX1{1, 7, 1};
+constexpr BitField<kSize> kNX2{5, 0, 7};
+constexpr BitField<kSize> kKindX2{5, 7, 1};
+constexpr Real24Field<kSize> kC1{2};
+constexpr Real24Field<kSize> kC2{6};
+constexpr BitField<kSize> kAdrYSum{9};    // k = 1: sum, difference
+constexpr BitField<kSize> kAdrYOther{6};  // k = 2: the others
+// A one-byte sub-record.
+constexpr BitField<1> kByte{0};
+
+// Constant C1 (k = 1) or C2 (k = 2), or none.
+const Real24Field<kSize>* ConstField(int k) { return k == 1 ? &kC1 : k == 2 ? &kC2 : nullptr; }
+const BitField<kSize>* AdrYField(int k) { return k == 1 ? &kAdrYSum : k == 2 ? &kAdrYOther : nullptr; }
 
 }  // namespace
 
@@ -73,45 +117,22 @@ void TProgFBClass::FindNFB() {
   NFB = n;
 }
 
-// ---- whole records and bit fields ------------------------------------------------
-
-std::uint8_t* TProgFBClass::At(int i) { return i >= 0 && i < kSlots ? records_[i].data() : nullptr; }
-
-const std::uint8_t* TProgFBClass::At(int i) const {
-  return i >= 0 && i < kSlots ? records_[i].data() : nullptr;
-}
-
-int TProgFBClass::Bits(int i, int byte, int shift, int mask) const {
-  const std::uint8_t* r = At(i);
-  return r ? (r[byte] >> shift) & mask : 0;
-}
-
-void TProgFBClass::SetBits(int i, int byte, int shift, int mask, int v) {
-  std::uint8_t* r = At(i);
-  if (!r) return;
-  const int keep = r[byte] & ~(mask << shift);
-  r[byte] = static_cast<std::uint8_t>(keep | ((v & mask) << shift));
-}
+// ---- whole records and fields ------------------------------------------------------
 
 TProgFBClass::Record TProgFBClass::GetRecord(int i) const {
-  const std::uint8_t* r = At(i);
   Record out{};
-  if (r) std::memcpy(out.data(), r, kRecordSize);
+  ViewOf(out).Assign(View(i));
   return out;
 }
 
-void TProgFBClass::SetRecord(int i, const Record& record) {
-  if (std::uint8_t* r = At(i)) std::memcpy(r, record.data(), kRecordSize);
-}
+void TProgFBClass::SetRecord(int i, const Record& record) { View(i).Assign(ViewOf(record)); }
 
-void TProgFBClass::ClearRecord(int i) { SetRecord(i, Record{}); }
+void TProgFBClass::ClearRecord(int i) { View(i).Fill(0); }
 
-int TProgFBClass::GetTipFB(int i) const { return Bits(i, kB0, 0, 0x0F); }
-void TProgFBClass::SetTipFB(int i, int v) {
-  if (std::uint8_t* r = At(i)) r[kB0] = static_cast<std::uint8_t>(v & 0x0F);
-}
-int TProgFBClass::GetSubTip(int i) const { return Bits(i, kB0, 4, 0x0F); }
-void TProgFBClass::SetSubTip(int i, int v) { SetBits(i, kB0, 4, 0x0F, v); }
+int TProgFBClass::GetTipFB(int i) const { return View(i).Get(kTipFB); }
+void TProgFBClass::SetTipFB(int i, int v) { View(i).Set(kTypeByte, v & kTipFB.Max()); }
+int TProgFBClass::GetSubTip(int i) const { return View(i).Get(kSubTip); }
+void TProgFBClass::SetSubTip(int i, int v) { View(i).Set(kSubTip, v); }
 
 int TProgFBClass::InputCount(int i) const {
   switch (GetTipFB(i)) {
@@ -135,104 +156,90 @@ int TProgFBClass::InputCount(int i) const {
 
 // ---- inputs ------------------------------------------------------------------
 
-namespace {
-bool ValidInput(int j) { return j >= 0 && j < 4; }
-}  // namespace
+RecordView<2> TProgFBClass::Input(int i, int j) { return View(i).At(kInputs, j); }
+RecordView<2, const std::uint8_t> TProgFBClass::Input(int i, int j) const { return View(i).At(kInputs, j); }
 
-int TProgFBClass::GetKindVh(int i, int j) const { return ValidInput(j) ? Bits(i, 1 + 2 * j, 0, 0x07) : 0; }
-void TProgFBClass::SetKindVh(int i, int j, int v) {
-  if (ValidInput(j)) SetBits(i, 1 + 2 * j, 0, 0x07, v);
-}
-int TProgFBClass::GetDirVh(int i, int j) const { return ValidInput(j) ? Bits(i, 1 + 2 * j, 3, 0x01) : 0; }
-void TProgFBClass::SetDirVh(int i, int j, int v) {
-  if (ValidInput(j)) SetBits(i, 1 + 2 * j, 3, 0x01, v);
-}
-int TProgFBClass::GetNVh(int i, int j) const { return ValidInput(j) ? Bits(i, 2 + 2 * j, 0, 0xFF) : 0; }
-void TProgFBClass::SetNVh(int i, int j, int v) {
-  if (ValidInput(j)) SetBits(i, 2 + 2 * j, 0, 0xFF, v);
+RecordView<2> TProgFBClass::SourceInput(int i, int j) {
+  return GetTipFB(i) == kComparatorType ? View(i).At(kCompInput, j) : Input(i, j);
 }
 
-int TProgFBClass::GetKindVhComp(int i) const { return Bits(i, kCompInputByte, 0, 0x07); }
-void TProgFBClass::SetKindVhComp(int i, int v) { SetBits(i, kCompInputByte, 0, 0x07, v); }
-int TProgFBClass::GetDirVhComp(int i) const { return Bits(i, kCompInputByte, 3, 0x01); }
-void TProgFBClass::SetDirVhComp(int i, int v) { SetBits(i, kCompInputByte, 3, 0x01, v); }
-int TProgFBClass::GetNVhComp(int i) const { return Bits(i, kCompInputByte + 1, 0, 0xFF); }
-void TProgFBClass::SetNVhComp(int i, int v) { SetBits(i, kCompInputByte + 1, 0, 0xFF, v); }
+int TProgFBClass::GetKindVh(int i, int j) const { return Input(i, j).Get(kKindVh); }
+void TProgFBClass::SetKindVh(int i, int j, int v) { Input(i, j).Set(kKindVh, v); }
+int TProgFBClass::GetDirVh(int i, int j) const { return Input(i, j).Get(kDirVh); }
+void TProgFBClass::SetDirVh(int i, int j, int v) { Input(i, j).Set(kDirVh, v); }
+int TProgFBClass::GetNVh(int i, int j) const { return Input(i, j).Get(kNVh); }
+void TProgFBClass::SetNVh(int i, int j, int v) { Input(i, j).Set(kNVh, v); }
+
+int TProgFBClass::GetKindVhComp(int i) const { return View(i).At(kCompInput, 0).Get(kKindVh); }
+void TProgFBClass::SetKindVhComp(int i, int v) { View(i).At(kCompInput, 0).Set(kKindVh, v); }
+int TProgFBClass::GetDirVhComp(int i) const { return View(i).At(kCompInput, 0).Get(kDirVh); }
+void TProgFBClass::SetDirVhComp(int i, int v) { View(i).At(kCompInput, 0).Set(kDirVh, v); }
+int TProgFBClass::GetNVhComp(int i) const { return View(i).At(kCompInput, 0).Get(kNVh); }
+void TProgFBClass::SetNVhComp(int i, int v) { View(i).At(kCompInput, 0).Set(kNVh, v); }
 
 // ---- counter, timer, alarm clock ---------------------------------------------
 
-int TProgFBClass::GetLimitCount(int i) const { return Bits(i, 1, 4, 0x0F) + 16 * Bits(i, 3, 4, 0x01); }
-void TProgFBClass::SetLimitCount(int i, int v) {
-  std::uint8_t* r = At(i);
-  if (!r) return;
-  SetBits(i, 1, 4, 0x0F, v);
-  // Bit 4 of the set-point goes to b3 bit 4; b3 bits 5-7 are written as 0 with it.
-  r[3] = static_cast<std::uint8_t>((r[3] & 0x0F) | (v & 0x10));
+int TProgFBClass::GetLimitCount(int i) const {
+  return View(i).Get(kLimitCountLow) + 16 * View(i).Get(kLimitCountHigh);
 }
-int TProgFBClass::GetTimerD(int i) const { return Bits(i, 5, 0, 0x03); }
-void TProgFBClass::SetTimerD(int i, int v) { SetBits(i, 5, 0, 0x03, v); }
-int TProgFBClass::GetTimerTime(int i) const { return Bits(i, 6, 0, 0xFF); }
-void TProgFBClass::SetTimerTime(int i, int v) { SetBits(i, 6, 0, 0xFF, v); }
-int TProgFBClass::GetTimerAdrUst(int i) const { return Bits(i, 7, 0, 0x0F); }
-void TProgFBClass::SetTimerAdrUst(int i, int v) { SetBits(i, 7, 0, 0x0F, v); }
-int TProgFBClass::GetTimerTUstT(int i) const { return Bits(i, 7, 4, 0x01); }
-void TProgFBClass::SetTimerTUstT(int i, int v) { SetBits(i, 7, 4, 0x01, v); }
-int TProgFBClass::GetTimeHour(int i) const { return Bits(i, 5, 2, 0x3F); }
-void TProgFBClass::SetTimeHour(int i, int v) { SetBits(i, 5, 2, 0x3F, v); }
-int TProgFBClass::GetTimeMin(int i) const { return Bits(i, 4, 0, 0xFF); }
-void TProgFBClass::SetTimeMin(int i, int v) { SetBits(i, 4, 0, 0xFF, v); }
-int TProgFBClass::GetTimeSec(int i) const { return Bits(i, 3, 0, 0xFF); }
-void TProgFBClass::SetTimeSec(int i, int v) { SetBits(i, 3, 0, 0xFF, v); }
+void TProgFBClass::SetLimitCount(int i, int v) {
+  const auto record = View(i);
+  record.Set(kLimitCountLow, v);
+  record.Set(kLimitCountHigh, v >> 4);
+  record.Set(kLimitCountRest, 0);
+}
+int TProgFBClass::GetTimerD(int i) const { return View(i).Get(kTimerD); }
+void TProgFBClass::SetTimerD(int i, int v) { View(i).Set(kTimerD, v); }
+int TProgFBClass::GetTimerTime(int i) const { return View(i).Get(kTimerTime); }
+void TProgFBClass::SetTimerTime(int i, int v) { View(i).Set(kTimerTime, v); }
+int TProgFBClass::GetTimerAdrUst(int i) const { return View(i).Get(kTimerAdrUst); }
+void TProgFBClass::SetTimerAdrUst(int i, int v) { View(i).Set(kTimerAdrUst, v); }
+int TProgFBClass::GetTimerTUstT(int i) const { return View(i).Get(kTimerTUstT); }
+void TProgFBClass::SetTimerTUstT(int i, int v) { View(i).Set(kTimerTUstT, v); }
+int TProgFBClass::GetTimeHour(int i) const { return View(i).Get(kTimeHour); }
+void TProgFBClass::SetTimeHour(int i, int v) { View(i).Set(kTimeHour, v); }
+int TProgFBClass::GetTimeMin(int i) const { return View(i).Get(kTimeMin); }
+void TProgFBClass::SetTimeMin(int i, int v) { View(i).Set(kTimeMin, v); }
+int TProgFBClass::GetTimeSec(int i) const { return View(i).Get(kTimeSec); }
+void TProgFBClass::SetTimeSec(int i, int v) { View(i).Set(kTimeSec, v); }
 
 // ---- comparator ----------------------------------------------------------------
 
-int TProgFBClass::GetAnVh(int i) const { return Bits(i, 1, 0, 0x7F); }
-void TProgFBClass::SetAnVh(int i, int v) { SetBits(i, 1, 0, 0x7F, v); }
-int TProgFBClass::GetKindAn(int i) const { return Bits(i, 1, 7, 0x01); }
-void TProgFBClass::SetKindAn(int i, int v) { SetBits(i, 1, 7, 0x01, v); }
-int TProgFBClass::GetGisterezis(int i) const { return Bits(i, 5, 2, 0x1F); }
-void TProgFBClass::SetGisterezis(int i, int v) { SetBits(i, 5, 2, 0x1F, v); }
-int TProgFBClass::GetCompCond(int i) const { return Bits(i, 5, 7, 0x01); }
-void TProgFBClass::SetCompCond(int i, int v) { SetBits(i, 5, 7, 0x01, v); }
+int TProgFBClass::GetAnVh(int i) const { return View(i).Get(kAnVh); }
+void TProgFBClass::SetAnVh(int i, int v) { View(i).Set(kAnVh, v); }
+int TProgFBClass::GetKindAn(int i) const { return View(i).Get(kKindAn); }
+void TProgFBClass::SetKindAn(int i, int v) { View(i).Set(kKindAn, v); }
+int TProgFBClass::GetGisterezis(int i) const { return View(i).Get(kGisterezis); }
+void TProgFBClass::SetGisterezis(int i, int v) { View(i).Set(kGisterezis, v); }
+int TProgFBClass::GetCompCond(int i) const { return View(i).Get(kCompCond); }
+void TProgFBClass::SetCompCond(int i, int v) { View(i).Set(kCompCond, v); }
 
-std::string TProgFBClass::RealText(int i, int byte, char separator) const {
-  const std::uint8_t* r = At(i);
-  if (!r) return {};
-  const double v = GetReal24(r + byte);
+std::string TProgFBClass::RealText(int i, const Real24Field<kRecordSize>& field, char separator) const {
+  const auto record = View(i);
+  if (!record) return {};
+  const double v = record.Get(field);
   return FixedText(v, DecimalsByMagnitude(v), separator);
 }
 
-bool TProgFBClass::SetRealText(int i, int byte, std::string_view text) {
-  std::uint8_t* r = At(i);
-  if (!r) return false;
+bool TProgFBClass::SetRealText(int i, const Real24Field<kRecordSize>& field, std::string_view text) {
   const auto value = ParseReal24Text(text);
-  if (!value) return false;
-  std::memcpy(r + byte, value->data(), value->size());
-  return true;
+  return value && View(i).Set(field, *value);
 }
 
-std::string TProgFBClass::GetLimitText(int i, char separator) const {
-  return RealText(i, kLimitByte, separator);
-}
-bool TProgFBClass::SetLimitText(int i, std::string_view text) { return SetRealText(i, kLimitByte, text); }
+std::string TProgFBClass::GetLimitText(int i, char separator) const { return RealText(i, kLimit, separator); }
+bool TProgFBClass::SetLimitText(int i, std::string_view text) { return SetRealText(i, kLimit, text); }
 
 // ---- signalling and relay outputs ------------------------------------------------
 
-int TProgFBClass::GetNTabS(int i) const { return Bits(i, kSignalByte, 0, 0x1F); }
-void TProgFBClass::SetNTabS(int i, int v) { SetBits(i, kSignalByte, 0, 0x1F, v); }
-int TProgFBClass::GetArh(int i) const { return Bits(i, kSignalByte, 5, 0x01); }
-void TProgFBClass::SetArh(int i, int v) { SetBits(i, kSignalByte, 5, 0x01, v); }
-int TProgFBClass::GetTipS(int i) const { return Bits(i, kSignalByte, 6, 0x03); }
-void TProgFBClass::SetTipS(int i, int v) { SetBits(i, kSignalByte, 6, 0x03, v); }
+int TProgFBClass::GetNTabS(int i) const { return View(i).Get(kNTabS); }
+void TProgFBClass::SetNTabS(int i, int v) { View(i).Set(kNTabS, v); }
+int TProgFBClass::GetArh(int i) const { return View(i).Get(kArh); }
+void TProgFBClass::SetArh(int i, int v) { View(i).Set(kArh, v); }
+int TProgFBClass::GetTipS(int i) const { return View(i).Get(kTipS); }
+void TProgFBClass::SetTipS(int i, int v) { View(i).Set(kTipS, v); }
 
-namespace {
-bool ValidRelayModule(int m) { return m >= 1 && m <= 5; }
-}  // namespace
-
-int TProgFBClass::GetMR(int i, int m) const { return ValidRelayModule(m) ? Bits(i, 9 + m, 0, 0xFF) : 0; }
-void TProgFBClass::SetMR(int i, int m, int v) {
-  if (ValidRelayModule(m)) SetBits(i, 9 + m, 0, 0xFF, v);
-}
+int TProgFBClass::GetMR(int i, int m) const { return View(i).At(kRelayModules, m - 1).Get(kByte); }
+void TProgFBClass::SetMR(int i, int m, int v) { View(i).At(kRelayModules, m - 1).Set(kByte, v); }
 
 void TProgFBClass::ClearSignallingBeyondLimit() {
   for (int i = kSignallingBlocks; i < kSlots; ++i) {
@@ -247,49 +254,39 @@ void TProgFBClass::ClearSignallingBeyondLimit() {
 
 // ---- integrator and arithmetic records ----------------------------------------------
 
-int TProgFBClass::GetIntVh(int i, int k) const { return k >= 0 && k < 12 ? Bits(i, 1 + k, 0, 0xFF) : 0; }
-void TProgFBClass::SetIntVh(int i, int k, int v) {
-  if (k >= 0 && k < 12) SetBits(i, 1 + k, 0, 0xFF, v);
-}
-int TProgFBClass::GetIntBase(int i) const { return Bits(i, 13, 0, 0xFF); }
-void TProgFBClass::SetIntBase(int i, int v) { SetBits(i, 13, 0, 0xFF, v); }
-int TProgFBClass::GetHourBeginDay(int i) const { return Bits(i, 14, 0, 0xFF); }
-void TProgFBClass::SetHourBeginDay(int i, int v) { SetBits(i, 14, 0, 0xFF, v); }
+int TProgFBClass::GetIntVh(int i, int k) const { return View(i).At(kIntChannels, k).Get(kByte); }
+void TProgFBClass::SetIntVh(int i, int k, int v) { View(i).At(kIntChannels, k).Set(kByte, v); }
+int TProgFBClass::GetIntBase(int i) const { return View(i).Get(kIntBase); }
+void TProgFBClass::SetIntBase(int i, int v) { View(i).Set(kIntBase, v); }
+int TProgFBClass::GetHourBeginDay(int i) const { return View(i).Get(kHourBeginDay); }
+void TProgFBClass::SetHourBeginDay(int i, int v) { View(i).Set(kHourBeginDay, v); }
 
-int TProgFBClass::GetNX1(int i) const { return Bits(i, 1, 0, 0x7F); }
-void TProgFBClass::SetNX1(int i, int v) { SetBits(i, 1, 0, 0x7F, v); }
-int TProgFBClass::GetKindX1(int i) const { return Bits(i, 1, 7, 0x01); }
-void TProgFBClass::SetKindX1(int i, int v) { SetBits(i, 1, 7, 0x01, v); }
-int TProgFBClass::GetNX2(int i) const { return Bits(i, 5, 0, 0x7F); }
-void TProgFBClass::SetNX2(int i, int v) { SetBits(i, 5, 0, 0x7F, v); }
-int TProgFBClass::GetKindX2(int i) const { return Bits(i, 5, 7, 0x01); }
-void TProgFBClass::SetKindX2(int i, int v) { SetBits(i, 5, 7, 0x01, v); }
-
-namespace {
-// Byte of constant C1 or C2, or -1 for any other k.
-int ConstByte(int k) { return k == 1 ? kC1Byte : k == 2 ? kC2Byte : -1; }
-// Byte of the result address: k = 1 (sum, difference) b9, k = 2 (others) b6.
-int AdrYByte(int k) { return k == 1 ? 9 : k == 2 ? 6 : -1; }
-}  // namespace
+int TProgFBClass::GetNX1(int i) const { return View(i).Get(kNX1); }
+void TProgFBClass::SetNX1(int i, int v) { View(i).Set(kNX1, v); }
+int TProgFBClass::GetKindX1(int i) const { return View(i).Get(kKindX1); }
+void TProgFBClass::SetKindX1(int i, int v) { View(i).Set(kKindX1, v); }
+int TProgFBClass::GetNX2(int i) const { return View(i).Get(kNX2); }
+void TProgFBClass::SetNX2(int i, int v) { View(i).Set(kNX2, v); }
+int TProgFBClass::GetKindX2(int i) const { return View(i).Get(kKindX2); }
+void TProgFBClass::SetKindX2(int i, int v) { View(i).Set(kKindX2, v); }
 
 std::string TProgFBClass::GetConstText(int i, int k, char separator) const {
-  const int byte = ConstByte(k);
-  return byte < 0 ? std::string() : RealText(i, byte, separator);
+  const auto* field = ConstField(k);
+  return field ? RealText(i, *field, separator) : std::string();
 }
 
 bool TProgFBClass::SetConstText(int i, std::string_view text, int k) {
-  const int byte = ConstByte(k);
-  return byte >= 0 && SetRealText(i, byte, text);
+  const auto* field = ConstField(k);
+  return field && SetRealText(i, *field, text);
 }
 
 int TProgFBClass::GetAdrY(int i, int k) const {
-  const int byte = AdrYByte(k);
-  return byte < 0 ? 0 : Bits(i, byte, 0, 0xFF);
+  const auto* field = AdrYField(k);
+  return field ? View(i).Get(*field) : 0;
 }
 
 void TProgFBClass::SetAdrY(int i, int k, int v) {
-  const int byte = AdrYByte(k);
-  if (byte >= 0) SetBits(i, byte, 0, 0xFF, v);
+  if (const auto* field = AdrYField(k)) View(i).Set(*field, v);
 }
 
 // ---- pages -------------------------------------------------------------------
@@ -509,17 +506,15 @@ void TProgFBClass::RenumberRefs(bool analog, InputRule inputRule, AnVhRule anVhR
 
   const int end = RefScanEnd();
   for (int i = 0; i < end; ++i) {
-    std::uint8_t* r = records_[i].data();
-    const int type = GetTipFB(i);
     const int inputs = InputCount(i);
     for (int j = 0; j < inputs; ++j) {
-      const int kindByte = type == kComparatorType ? kCompInputByte : 1 + 2 * j;
-      const int kind = r[kindByte] & 0x07;
+      const auto input = SourceInput(i, j);
+      const int kind = input.Get(kKindVh);
       const bool ours =
           analog ? kind == kKindAnalogFlag : (kind == kKindDiscrete || kind == kKindDiscreteFlag);
-      if (ours) r[kindByte + 1] = static_cast<std::uint8_t>(renumber(r[kindByte + 1], inputRule));
+      if (ours) input.Set(kNVh, renumber(input.Get(kNVh), inputRule));
     }
-    if (analog && type == kComparatorType) SetAnVh(i, renumber(GetAnVh(i), anVhRule));
+    if (analog && GetTipFB(i) == kComparatorType) SetAnVh(i, renumber(GetAnVh(i), anVhRule));
   }
 }
 
@@ -578,17 +573,15 @@ void TProgFBClass::OpenGapFB(int at, int first, int last, int nfb) {
   const int M = cap - NMat - (NIntegr > 0 ? 2 : 0);
   const int end = static_cast<int>(std::clamp<long long>(static_cast<long long>(nfb) + L, 0, kSlots));
   for (int i = 0; i < end; ++i) {
-    const int type = GetTipFB(i);
-    if (type == kCalcType) break;
+    if (GetTipFB(i) == kCalcType) break;
     const int inputs = InputCount(i);
-    std::uint8_t* r = records_[i].data();
     for (int j = 0; j < inputs; ++j) {
-      const int kindByte = type == kComparatorType ? kCompInputByte : 1 + 2 * j;
-      if ((r[kindByte] & 0x07) != kKindBlockOutput) continue;
-      const int n = r[kindByte + 1];
+      const auto input = SourceInput(i, j);
+      if (input.Get(kKindVh) != kKindBlockOutput) continue;
+      const int n = input.Get(kNVh);
       if (n < 1 || n > M || n <= at) continue;
       const int moved = n + L;
-      r[kindByte + 1] = static_cast<std::uint8_t>(moved > M ? 0 : moved);
+      input.Set(kNVh, moved > M ? 0 : moved);
     }
   }
 }

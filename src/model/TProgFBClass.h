@@ -19,6 +19,8 @@
 #include <vector>
 
 #include "model/DecimalText.h"
+#include "model/PageCatalogue.h"
+#include "model/RecordView.h"
 
 namespace lur {
 
@@ -30,7 +32,8 @@ class TProgFBClass {
   static constexpr int kRecordsPerPage = 10;
   static constexpr std::size_t kPageSize = kRecordsPerPage * kRecordSize;  // 160
   static constexpr int kPageCount = MaxFB / kRecordsPerPage;               // 12
-  static constexpr std::uint8_t kFirstPageCode = 20;  // record page p is controller page 20 + p
+  // Record page p is controller page 20 + p.
+  static constexpr std::uint8_t kFirstPageCode = page::kFirstFunctionBlock;
   static constexpr int kPageLength = static_cast<int>(kPageSize) + 1;  // count byte of a page answer
   static constexpr std::size_t kNameSize = 100;
   static constexpr std::size_t kNamePageSize = kRecordsPerPage * kNameSize;  // 1000
@@ -307,12 +310,17 @@ class TProgFBClass {
   std::array<Placement, kSlots> PlaceFB{};
 
  private:
-  std::uint8_t* At(int i);
-  const std::uint8_t* At(int i) const;
-  int Bits(int i, int byte, int shift, int mask) const;
-  void SetBits(int i, int byte, int shift, int mask, int v);
-  std::string RealText(int i, int byte, char separator) const;
-  bool SetRealText(int i, int byte, std::string_view text);
+  // Record i, or no record outside the table.
+  RecordView<kRecordSize> View(int i) { return ViewOf(records_, i); }
+  RecordView<kRecordSize, const std::uint8_t> View(int i) const { return ViewOf(records_, i); }
+  // Input j = 0..3 of record i at b(1 + 2j), b(2 + 2j).
+  RecordView<2> Input(int i, int j);
+  RecordView<2, const std::uint8_t> Input(int i, int j) const;
+  // The same as the record's type lays its inputs out: a comparator's single
+  // input lies apart from the others.
+  RecordView<2> SourceInput(int i, int j);
+  std::string RealText(int i, const Real24Field<kRecordSize>& field, char separator) const;
+  bool SetRealText(int i, const Real24Field<kRecordSize>& field, std::string_view text);
   // Records the signal renumbering scans: the function block area.
   int RefScanEnd() const;
   template <typename InputRule, typename AnVhRule>
@@ -325,11 +333,5 @@ class TProgFBClass {
   std::array<int, kSlots> algHead_;
   std::array<std::array<int, kSlots>, kSlots> algFB_;
 };
-
-// Runs every loader of the function block table on arbitrary bytes, then the
-// services that consume what was loaded, for the fuzz target. Returns false
-// when a loaded image does not come back byte for byte or a lookup leaves its
-// range.
-bool FuzzProgFBLoaders(std::span<const std::uint8_t> data);
 
 }  // namespace lur

@@ -30,16 +30,6 @@ TProgLurClass::TProgLurClass() {
 
 // ---- record fields ------------------------------------------------------------
 
-std::uint8_t TProgLurClass::Field(int n, int k, std::uint8_t mask) const {
-  if (!ValidIndex(n, kRecordCount) || !ValidIndex(k, kRecordSize)) return 0;
-  return records_[n][k] & mask;
-}
-
-void TProgLurClass::SetField(int n, int k, std::uint8_t mask, std::uint8_t v) {
-  if (!ValidIndex(n, kRecordCount) || !ValidIndex(k, kRecordSize)) return;
-  records_[n][k] = static_cast<std::uint8_t>((records_[n][k] & ~mask) | (v & mask));
-}
-
 bool TProgLurClass::HasHandler(int n) const {
   if (!ValidIndex(n, kRecordCount)) return false;
   const Record& r = records_[n];
@@ -150,7 +140,7 @@ void TProgLurClass::SetTipDatByte(int i, std::uint8_t v) {
 
 void TProgLurClass::UnpackTipDat() {
   for (int m = 0; m < kTipDatWords; ++m) {
-    const std::uint16_t word = GetU16(&tipDat_[2 * m]);
+    const int word = ViewOf(tipDat_).At(kTipDatModules, m).Get(kTipDatWord);
     for (int j = 0; j < kTipDatBits; ++j) tipDatBits_[m][j] = (word >> j) & 1;
   }
 }
@@ -163,11 +153,11 @@ int TProgLurClass::GetTipDatBit(int bit, int module) const {
 void TProgLurClass::SetTipDatBit(int bit, int module, int value) {
   if (!ValidIndex(bit, kTipDatBits) || !ValidIndex(module, kTipDatWords)) return;
   tipDatBits_[module][bit] = value;
-  std::uint16_t word = 0;
+  int word = 0;
   for (int j = 0; j < kTipDatBits; ++j) {
-    if (tipDatBits_[module][j] == 1) word = static_cast<std::uint16_t>(word | (1u << j));
+    if (tipDatBits_[module][j] == 1) word |= 1 << j;
   }
-  PutU16(&tipDat_[2 * module], word);
+  ViewOf(tipDat_).At(kTipDatModules, module).Set(kTipDatWord, word);
 }
 
 // ---- services of the windows ------------------------------------------------------
@@ -185,38 +175,6 @@ bool TProgLurClass::CheckDelayField(std::string_view text, int kind) {
   const auto value = ParseInt(text);
   if (!value) return true;
   return kind == 6 ? (*value < 0 || *value > 60) : (*value != 1 && *value != 10);
-}
-
-// ---- fuzzing entry -----------------------------------------------------------------
-
-int TProgLurClass::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
-  TProgLurClass base;
-  int accepted = 0;
-  // A page answer names its own page; any page number is tried as such.
-  const int k = bytes.size() > 3 ? bytes[3] - kFirstPage : 0;
-  if (base.PutPageFromAnswer(bytes, k)) {
-    ++accepted;
-    base.StorePage(k);
-  }
-  if (base.PutPageFromFile(bytes)) {
-    ++accepted;
-    base.StorePage(kPageCount - 1);
-  }
-  if (base.PutTipDatFromAnswer(bytes)) ++accepted;
-  if (base.PutTipDatFromFile(bytes)) ++accepted;
-  base.UnpackTipDat();
-  for (int m = 0; m < kTipDatWords; ++m) base.SetTipDatBit(m, m, base.GetTipDatBit(m, m) ^ 1);
-  // Loaded records then move through every renumbering service, with counts
-  // and positions taken from the data.
-  for (int n = 0; n < kRecordCount; ++n) base.HasHandler(n);
-  const int from = bytes.empty() ? 0 : bytes[0];
-  const int count = bytes.size() < 2 ? 1 : bytes[1];
-  base.DeleteRecs(from, count);
-  base.InsertRecs(from, count);
-  base.ClearRecs(from, count);
-  base.CopyRec(count, from);
-  for (int page = 0; page < kPageCount; ++page) base.LoadPage(page);
-  return accepted;
 }
 
 }  // namespace lur

@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "model/ModuleTypes.h"
+#include "model/PageCatalogue.h"
+#include "model/RecordView.h"
 
 namespace lur {
 
@@ -20,11 +22,11 @@ class TProgLurClass {
   static constexpr int kRecordsPerPage = 24;
   static constexpr int kPageCount = kRecordCount / kRecordsPerPage;        // 8
   static constexpr std::size_t kPageSize = kRecordsPerPage * kRecordSize;  // 192
-  static constexpr std::uint8_t kFirstPage = 12;                           // controller pages 12..19
+  static constexpr std::uint8_t kFirstPage = page::kFirstDiscrete;         // controller pages 12..19
   static constexpr int kTipDatWords = 8;
   static constexpr int kTipDatBits = 16;
   static constexpr std::size_t kTipDatSize = 2 * kTipDatWords;  // 16
-  static constexpr std::uint8_t kTipDatPage = 98;
+  static constexpr std::uint8_t kTipDatPage = page::kSensorTypes;
 
   // Record byte 0: light-board cell, contact type, signalling type.
   static constexpr std::uint8_t kMaskNTabS = 0x1F;
@@ -51,21 +53,21 @@ class TProgLurClass {
   // Signal n = 0..191. Getters return the masked bits in place; setters take the
   // value in place, replace only the field's bits and keep the rest of the byte.
   // An n outside the base reads 0 and writes nothing.
-  std::uint8_t GetTipS(int n) const { return Field(n, 0, kMaskTipS); }
-  void SetTipS(int n, std::uint8_t v) { SetField(n, 0, kMaskTipS, v); }
-  std::uint8_t GetNTabS(int n) const { return Field(n, 0, kMaskNTabS); }
-  void SetNTabS(int n, std::uint8_t v) { SetField(n, 0, kMaskNTabS, v); }
-  std::uint8_t GetTipK(int n) const { return Field(n, 0, kMaskTipK); }
-  void SetTipK(int n, std::uint8_t v) { SetField(n, 0, kMaskTipK, v); }
-  std::uint8_t GetTimeZ(int n) const { return Field(n, kDelayByte, kMaskTimeZ); }
-  void SetTimeZ(int n, std::uint8_t v) { SetField(n, kDelayByte, kMaskTimeZ, v); }
-  std::uint8_t GetDiskrZ(int n) const { return Field(n, kDelayByte, kMaskDiskrZ); }
-  void SetDiskrZ(int n, std::uint8_t v) { SetField(n, kDelayByte, kMaskDiskrZ, v); }
-  std::uint8_t GetArh(int n) const { return Field(n, kDelayByte, kMaskArh); }
-  void SetArh(int n, std::uint8_t v) { SetField(n, kDelayByte, kMaskArh, v); }
+  std::uint8_t GetTipS(int n) const { return View(n).GetInPlace(kTipS); }
+  void SetTipS(int n, std::uint8_t v) { View(n).SetInPlace(kTipS, v); }
+  std::uint8_t GetNTabS(int n) const { return View(n).GetInPlace(kNTabS); }
+  void SetNTabS(int n, std::uint8_t v) { View(n).SetInPlace(kNTabS, v); }
+  std::uint8_t GetTipK(int n) const { return View(n).GetInPlace(kTipK); }
+  void SetTipK(int n, std::uint8_t v) { View(n).SetInPlace(kTipK, v); }
+  std::uint8_t GetTimeZ(int n) const { return View(n).GetInPlace(kTimeZ); }
+  void SetTimeZ(int n, std::uint8_t v) { View(n).SetInPlace(kTimeZ, v); }
+  std::uint8_t GetDiskrZ(int n) const { return View(n).GetInPlace(kDiskrZ); }
+  void SetDiskrZ(int n, std::uint8_t v) { View(n).SetInPlace(kDiskrZ, v); }
+  std::uint8_t GetArh(int n) const { return View(n).GetInPlace(kArh); }
+  void SetArh(int n, std::uint8_t v) { View(n).SetInPlace(kArh, v); }
   // Whole byte k (0..7); k = 1..5 are the relay outputs of output modules 1..5.
-  std::uint8_t GetRecByte(int n, int k) const { return Field(n, k, 0xFF); }
-  void SetRecByte(int n, int k, std::uint8_t v) { SetField(n, k, 0xFF, v); }
+  std::uint8_t GetRecByte(int n, int k) const { return View(n).At(kBytes, k).GetInPlace(kByte); }
+  void SetRecByte(int n, int k, std::uint8_t v) { View(n).At(kBytes, k).Set(kByte, v); }
   // A signal is on the editor's schema when it signals, is delayed or drives an output.
   bool HasHandler(int n) const;
 
@@ -149,14 +151,23 @@ class TProgLurClass {
   std::array<int, kRecordCount> PosSignal;  // signal shown at each schema position, -1 none
   std::array<int, kSlotCount> TipDatSent;   // 1 = sensor types of that position unchanged
 
-  // Feeds arbitrary bytes to every loader of the base (pages from answers and
-  // files, the sensor-type block) and to the operations that follow a load;
-  // returns how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
-
  private:
-  std::uint8_t Field(int n, int k, std::uint8_t mask) const;
-  void SetField(int n, int k, std::uint8_t mask, std::uint8_t v);
+  static constexpr BitField<kRecordSize> kNTabS{0, 0, 5};
+  static constexpr BitField<kRecordSize> kTipK{0, 5, 1};
+  static constexpr BitField<kRecordSize> kTipS{0, 6, 2};
+  static constexpr BitField<kRecordSize> kTimeZ{kDelayByte, 0, 6};
+  static constexpr BitField<kRecordSize> kDiskrZ{kDelayByte, 6, 1};
+  static constexpr BitField<kRecordSize> kArh{kDelayByte, 7, 1};
+  static_assert(kNTabS.Mask() == kMaskNTabS && kTipK.Mask() == kMaskTipK && kTipS.Mask() == kMaskTipS);
+  static_assert(kTimeZ.Mask() == kMaskTimeZ && kDiskrZ.Mask() == kMaskDiskrZ && kArh.Mask() == kMaskArh);
+  static constexpr RecordRow<1, kRecordSize> kBytes{0, 1, kRecordSize};
+  static constexpr BitField<1> kByte{0};
+  // Word m of the sensor-type block belongs to the module at position m + 1.
+  static constexpr RecordRow<2, kTipDatSize> kTipDatModules{0, 2, kTipDatWords};
+  static constexpr WordField<2> kTipDatWord{0};
+
+  RecordView<kRecordSize> View(int n) { return ViewOf(records_, n); }
+  RecordView<kRecordSize, const std::uint8_t> View(int n) const { return ViewOf(records_, n); }
 
   Records records_{};
   Page page_{};

@@ -5,6 +5,7 @@
 #include "model/Bytes.h"
 #include "model/Cp1251.h"
 #include "model/DecimalText.h"
+#include "model/Protocol.h"
 #include "model/Real24.h"
 #include "model/ScaleText.h"
 
@@ -12,22 +13,29 @@ namespace lur {
 
 namespace {
 
-// Offsets inside a 28-byte channel record.
-constexpr std::size_t kUnitByte = 0;
-constexpr std::size_t kInputByte = 1;
-constexpr std::size_t kFirstReal = 2;  // MinSk, MaxSk, UstLL, UstL, UstH, UstHH, 3 bytes each
-constexpr std::size_t kPoz = 20;
+// Fields of a 28-byte channel record.
+constexpr std::size_t kChannel = TProgMBAClass::kChannelSize;
+constexpr BitField<kChannel> kUnit{0, 4, 4};
+constexpr BitField<kChannel> kScaleType{0, 0, 4};
+constexpr BitField<kChannel> kDeadZone{1, 4, 2};
+constexpr BitField<kChannel> kInputType{1, 0, 3};
+constexpr BitField<kChannel> kRangeIndex{1, 0, 6};
+constexpr Real24Field<3> kReal{0};
+constexpr TextField<kChannel> kPoz{20, TProgMBAClass::kPozSize};
 
-// Offsets inside the converter codes page.
-constexpr std::size_t kCodeBegin = 1;  // + 4r
-constexpr std::size_t kCodeEnd = 3;    // + 4r
-constexpr std::size_t kCodeNow = 29;   // + 2r
+// The units list: sixteen texts of six bytes.
+constexpr RecordRow<TProgMBAClass::kUnitSize, TProgMBAClass::kUnitsSize> kUnitRow{0, TProgMBAClass::kUnitSize,
+                                                                                  TProgMBAClass::kUnitCount};
+constexpr TextField<TProgMBAClass::kUnitSize> kUnitText{0, TProgMBAClass::kUnitSize};
 
-constexpr std::uint8_t kReadPage = 0x44;
-
-constexpr std::size_t RealOffset(TProgMBAClass::ChannelReal which) {
-  return kFirstReal + 3 * static_cast<std::size_t>(which);
-}
+// The converter codes page: per row r the codes at the beginning and the end
+// of the scale from byte 1 + 4r, the present codes from byte 29 + 2r.
+constexpr std::size_t kCodes = TProgMBAClass::kCodesSize;
+constexpr RecordRow<4, kCodes> kScaleCodes{1, 4, TProgMBAClass::kCalibrRows};
+constexpr WordField<4> kCodeBegin{0, WordSign::Signed};
+constexpr WordField<4> kCodeEnd{2, WordSign::Signed};
+constexpr RecordRow<2, kCodes> kPresentCodes{29, 2, TProgMBAClass::kCalibrRows};
+constexpr WordField<2> kCodeNow{0, WordSign::Signed};
 
 using Range = TProgMBAClass::ScaleRange;
 
@@ -58,14 +66,6 @@ constexpr std::string_view kDefaultUnits[TProgMBAClass::kUnitCount] = {
 
 const TProgMBAClass::Block kNoBlock{};
 
-// Copies up to `size` bytes of text, stopping at its end or at a zero byte,
-// and blanks the rest.
-void PutPaddedText(std::uint8_t* to, std::size_t size, std::string_view text) {
-  std::size_t i = 0;
-  for (; i < size && i < text.size() && text[i] != '\0'; ++i) to[i] = static_cast<std::uint8_t>(text[i]);
-  std::fill(to + i, to + size, ' ');
-}
-
 }  // namespace
 
 TProgMBAClass::TProgMBAClass() { ResetModuleState(); }
@@ -73,11 +73,11 @@ TProgMBAClass::TProgMBAClass() { ResetModuleState(); }
 // ---- module blocks ------------------------------------------------------------------
 
 bool TProgMBAClass::LoadBlockFromAnswer(std::span<const std::uint8_t> answer, int page) {
-  if (page < 1 || page > kModuleCount) return false;
-  if (answer.size() < 2 || answer[1] != kReadPage) return false;
+  if (page < page::kFirstModule || page >= page::kFirstModule + kModuleCount) return false;
+  if (answer.size() < 2 || answer[1] != fn::kReadPage) return false;
   const auto bytes = PageFromAnswer(answer, static_cast<std::uint8_t>(page), kBlockSize - 1);
   if (!bytes) return false;
-  Block& block = blocks_[static_cast<std::size_t>(page - 1)];
+  Block& block = blocks_[static_cast<std::size_t>(page - page::kFirstModule)];
   block[0] = static_cast<std::uint8_t>(page);
   std::copy(bytes->begin(), bytes->end(), block.begin() + 1);
   return true;
@@ -105,7 +105,7 @@ TProgMBAClass::Block TProgMBAClass::GetBlockForFile(int a) const {
 
 TProgMBAClass::Block TProgMBAClass::GetBlockPageData(int a) const {
   Block data = GetBlock(a);
-  data[0] = static_cast<std::uint8_t>(a + 1);
+  data[0] = static_cast<std::uint8_t>(page::kFirstModule + a);
   return data;
 }
 
@@ -130,7 +130,7 @@ void TProgMBAClass::SetBlock(int a, const Block& block) {
 // ---- units of measure --------------------------------------------------------------------
 
 bool TProgMBAClass::LoadUnitsFromAnswer(std::span<const std::uint8_t> answer) {
-  if (answer.size() < 2 || answer[1] != kReadPage) return false;
+  if (answer.size() < 2 || answer[1] != fn::kReadPage) return false;
   const auto bytes = PageFromAnswer(answer, kUnitsPage, kUnitsSize);
   if (!bytes) return false;
   std::copy(bytes->begin(), bytes->end(), units_.begin());
@@ -159,19 +159,14 @@ std::array<std::uint8_t, 1 + TProgMBAClass::kUnitsSize> TProgMBAClass::GetUnitsP
 }
 
 std::string TProgMBAClass::GetUnitText(int i) const {
-  if (i < 0 || i >= kUnitCount) return {};
-  std::string text;
-  for (std::size_t k = 0; k < kUnitSize; ++k) {
-    const std::uint8_t byte = units_[kUnitSize * static_cast<std::size_t>(i) + k];
-    if (byte == ' ' || byte == 0) break;  // a blank ends the text
-    text += static_cast<char>(byte);
-  }
+  std::string text = ViewOf(units_).At(kUnitRow, i).Get(kUnitText);
+  const auto end = text.find_first_of(std::string_view(" \0", 2));  // a blank ends the text
+  if (end != std::string::npos) text.resize(end);
   return text;
 }
 
 void TProgMBAClass::SetUnitText(std::string_view text, int i) {
-  if (i < 0 || i >= kUnitCount) return;
-  PutPaddedText(&units_[kUnitSize * static_cast<std::size_t>(i)], kUnitSize, text);
+  ViewOf(units_).At(kUnitRow, i).Set(kUnitText, text);
 }
 
 void TProgMBAClass::SetUnitFromList(std::span<const std::string> list, int i) {
@@ -189,74 +184,35 @@ void TProgMBAClass::SetDefaultUnits() {
 
 // ---- channel fields ------------------------------------------------------------------------
 
-std::uint8_t* TProgMBAClass::Channel(int a, int c) {
-  return &blocks_[static_cast<std::size_t>(a)][1 + kChannelSize * static_cast<std::size_t>(c)];
-}
+int TProgMBAClass::GetUnit(int a, int c) const { return Channel(a, c).Get(kUnit); }
+void TProgMBAClass::SetUnit(int a, int c, int unit) { Channel(a, c).Set(kUnit, unit); }
+int TProgMBAClass::GetScaleType(int a, int c) const { return Channel(a, c).Get(kScaleType); }
+void TProgMBAClass::SetScaleType(int a, int c, int type) { Channel(a, c).Set(kScaleType, type); }
+int TProgMBAClass::GetDeadZone(int a, int c) const { return Channel(a, c).Get(kDeadZone); }
+void TProgMBAClass::SetDeadZone(int a, int c, int zone) { Channel(a, c).Set(kDeadZone, zone); }
+int TProgMBAClass::GetInputType(int a, int c) const { return Channel(a, c).Get(kInputType); }
+void TProgMBAClass::SetInputType(int a, int c, int type) { Channel(a, c).Set(kInputType, type); }
+int TProgMBAClass::GetRangeIndex(int a, int c) const { return Channel(a, c).Get(kRangeIndex); }
+void TProgMBAClass::SetRangeIndex(int a, int c, int index) { Channel(a, c).Set(kRangeIndex, index); }
 
-const std::uint8_t* TProgMBAClass::Channel(int a, int c) const {
-  return &blocks_[static_cast<std::size_t>(a)][1 + kChannelSize * static_cast<std::size_t>(c)];
-}
-
-void TProgMBAClass::SetChannelBits(int a, int c, std::size_t byte, std::uint8_t mask, int shift, int value) {
-  if (!ValidChannel(a, c)) return;
-  std::uint8_t& target = Channel(a, c)[byte];
-  target = static_cast<std::uint8_t>((target & ~mask) | ((value << shift) & mask));
-}
-
-int TProgMBAClass::GetUnit(int a, int c) const {
-  return ValidChannel(a, c) ? Channel(a, c)[kUnitByte] >> 4 : 0;
-}
-void TProgMBAClass::SetUnit(int a, int c, int unit) { SetChannelBits(a, c, kUnitByte, 0xF0, 4, unit); }
-int TProgMBAClass::GetScaleType(int a, int c) const {
-  return ValidChannel(a, c) ? Channel(a, c)[kUnitByte] & 0x0F : 0;
-}
-void TProgMBAClass::SetScaleType(int a, int c, int type) { SetChannelBits(a, c, kUnitByte, 0x0F, 0, type); }
-int TProgMBAClass::GetDeadZone(int a, int c) const {
-  return ValidChannel(a, c) ? (Channel(a, c)[kInputByte] >> 4) & 3 : 0;
-}
-void TProgMBAClass::SetDeadZone(int a, int c, int zone) { SetChannelBits(a, c, kInputByte, 0x30, 4, zone); }
-int TProgMBAClass::GetInputType(int a, int c) const {
-  return ValidChannel(a, c) ? Channel(a, c)[kInputByte] & 0x07 : 0;
-}
-void TProgMBAClass::SetInputType(int a, int c, int type) { SetChannelBits(a, c, kInputByte, 0x07, 0, type); }
-int TProgMBAClass::GetRangeIndex(int a, int c) const {
-  return ValidChannel(a, c) ? Channel(a, c)[kInputByte] & 0x3F : 0;
-}
-void TProgMBAClass::SetRangeIndex(int a, int c, int index) {
-  SetChannelBits(a, c, kInputByte, 0x3F, 0, index);
-}
-
-float TProgMBAClass::GetReal(int a, int c, ChannelReal which) const {
-  return ValidChannel(a, c) ? GetReal24(Channel(a, c) + RealOffset(which)) : 0.0f;
-}
+float TProgMBAClass::GetReal(int a, int c, ChannelReal which) const { return Real(a, c, which).Get(kReal); }
 
 bool TProgMBAClass::SetReal(int a, int c, ChannelReal which, float value) {
-  if (!ValidChannel(a, c) || !FitsReal24(value)) return false;
-  PutReal24(Channel(a, c) + RealOffset(which), value);
-  return true;
+  return Real(a, c, which).Set(kReal, value);
 }
 
 std::string TProgMBAClass::GetRealText(int a, int c, ChannelReal which) const {
-  return ValidChannel(a, c) ? ScaleValueText(GetReal(a, c, which)) : std::string{};
+  return Channel(a, c) ? ScaleValueText(GetReal(a, c, which)) : std::string{};
 }
 
 bool TProgMBAClass::SetRealText(std::string_view text, int a, int c, ChannelReal which) {
-  if (!ValidChannel(a, c)) return false;
   const auto value = ParseReal24Text(text);
-  if (!value) return false;
-  std::copy(value->begin(), value->end(), Channel(a, c) + RealOffset(which));
-  return true;
+  return value && Real(a, c, which).Set(kReal, *value);
 }
 
-std::string TProgMBAClass::GetPozText(int a, int c) const {
-  if (!ValidChannel(a, c)) return {};
-  const std::uint8_t* poz = Channel(a, c) + kPoz;
-  return std::string(poz, poz + kPozSize);
-}
+std::string TProgMBAClass::GetPozText(int a, int c) const { return Channel(a, c).Get(kPoz); }
 
-void TProgMBAClass::SetPozText(std::string_view text, int a, int c) {
-  if (ValidChannel(a, c)) PutPaddedText(Channel(a, c) + kPoz, kPozSize, text);
-}
+void TProgMBAClass::SetPozText(std::string_view text, int a, int c) { Channel(a, c).Set(kPoz, text); }
 
 // ---- measuring ranges ------------------------------------------------------------------------
 
@@ -352,7 +308,7 @@ void TProgMBAClass::ResetModuleState() {
 // ---- calibration -------------------------------------------------------------------------------
 
 bool TProgMBAClass::PutCodesFromAnswer(int a, std::span<const std::uint8_t> answer) {
-  if (!ValidModule(a) || answer.size() < 2 || answer[1] != kReadPage) return false;
+  if (!ValidModule(a) || answer.size() < 2 || answer[1] != fn::kReadPage) return false;
   const auto page = static_cast<std::uint8_t>(kFirstCodesPage + a);
   const auto bytes = PageFromAnswer(answer, page, kCodesSize - 1);
   if (!bytes) return false;
@@ -362,19 +318,14 @@ bool TProgMBAClass::PutCodesFromAnswer(int a, std::span<const std::uint8_t> answ
   return true;
 }
 
-int TProgMBAClass::GetCode(int a, int r, std::size_t offset) const {
-  if (!ValidModule(a) || r < 0 || r >= kCalibrRows) return 0;
-  return GetS16(&codes_[static_cast<std::size_t>(a)][offset]);
-}
-
 int TProgMBAClass::GetCodeBegin(int a, int r) const {
-  return GetCode(a, r, kCodeBegin + 4 * static_cast<std::size_t>(r));
+  return ViewOf(codes_, a).At(kScaleCodes, r).Get(kCodeBegin);
 }
 int TProgMBAClass::GetCodeEnd(int a, int r) const {
-  return GetCode(a, r, kCodeEnd + 4 * static_cast<std::size_t>(r));
+  return ViewOf(codes_, a).At(kScaleCodes, r).Get(kCodeEnd);
 }
 int TProgMBAClass::GetCodeNow(int a, int r) const {
-  return GetCode(a, r, kCodeNow + 2 * static_cast<std::size_t>(r));
+  return ViewOf(codes_, a).At(kPresentCodes, r).Get(kCodeNow);
 }
 
 bool TProgMBAClass::PutCalibrStatesFromAnswer(int first, int count, std::span<const std::uint8_t> answer) {
@@ -388,41 +339,6 @@ std::string TProgMBAClass::GetCalibrText(int r) const {
 
 int TProgMBAClass::GetCalibrStatus(int r) const {
   return r >= 0 && r < kCalibrRows ? AnalogStateStatus(calibrStates_[static_cast<std::size_t>(r)]) : 0;
-}
-
-// ---- fuzz entry ------------------------------------------------------------------------------------
-
-int TProgMBAClass::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
-  TProgMBAClass mba;
-  int taken = 0;
-  // Parameters a caller would hold come from the bytes themselves too.
-  const int pick = bytes.size() > 3 ? bytes[3] : 0;
-  const int a = pick % kModuleCount;
-  if (mba.LoadBlockFromAnswer(bytes, pick)) ++taken;
-  if (mba.LoadBlockFromFile(bytes, a)) ++taken;
-  if (mba.LoadBlock(bytes.size() > kBlockSize ? bytes.subspan(kBlockSize) : bytes, (a + 1) % kModuleCount))
-    ++taken;
-  if (mba.LoadUnitsFromAnswer(bytes)) ++taken;
-  if (mba.LoadUnits(bytes)) ++taken;
-  if (mba.PutCodesFromAnswer(pick - kFirstCodesPage, bytes)) ++taken;
-  if (bytes.size() > 2 && mba.PutCalibrStatesFromAnswer(pick % kCalibrRows, bytes[2] / 8, bytes)) ++taken;
-
-  // What the analog editor, the calibration window and the file writer read.
-  for (int m = 0; m < kModuleCount; ++m) {
-    for (int c = 0; c < kChannelsPerModule; ++c) {
-      const int sensor = mba.GetScaleType(m, c);
-      mba.GetRange(sensor, m, mba.GetRangeIndex(m, c));
-      mba.GetRangeMinima(sensor, m);
-      mba.GetMinSkText(m, c);
-      mba.GetUstHHText(m, c);
-      mba.GetPozText(m, c);
-    }
-    mba.GetBlockForFile(m);
-    for (int r = 0; r < kCalibrRows; ++r) mba.GetCodeNow(m, r);
-  }
-  std::vector<std::string> units;
-  mba.FillUnitList(units);
-  return taken;
 }
 
 }  // namespace lur

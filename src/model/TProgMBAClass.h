@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "model/AnalogStateRecords.h"
+#include "model/PageCatalogue.h"
+#include "model/RecordView.h"
 
 namespace lur {
 
@@ -26,14 +28,14 @@ class TProgMBAClass {
   // module's new-version flag.
   static constexpr std::uint8_t kNewVersionBit = 0x80;
 
-  static constexpr std::uint8_t kUnitsPage = 35;
+  static constexpr std::uint8_t kUnitsPage = page::kUnits;
   static constexpr int kUnitCount = 16;
   static constexpr std::size_t kUnitSize = 6;
   static constexpr std::size_t kUnitsSize = kUnitCount * kUnitSize;  // 96
 
   // Converter codes of analog module a: page 60 + a, 43 bytes with the page
   // number; seven rows (six inputs and the cold junction).
-  static constexpr std::uint8_t kFirstCodesPage = 60;
+  static constexpr std::uint8_t kFirstCodesPage = page::kFirstProbe;
   static constexpr std::size_t kCodesSize = 43;
   static constexpr int kCalibrRows = 7;
 
@@ -202,18 +204,22 @@ class TProgMBAClass {
   int CalibrRunning = 0;  // 1 while the periodic reading runs
   int CalibrInput = 0;    // input 1..7 selected for calibration, 0 none
 
-  // Feeds arbitrary bytes to every loader and to the lookups that follow a
-  // load; returns how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
-
  private:
+  static constexpr RecordRow<kChannelSize, kBlockSize> kChannels{1, kChannelSize, kChannelsPerModule};
+  static constexpr RecordRow<3, kChannelSize> kReals{2, 3, 6};  // MinSk, MaxSk, UstLL, UstL, UstH, UstHH
+
   static bool ValidModule(int a) { return a >= 0 && a < kModuleCount; }
-  static bool ValidChannel(int a, int c) { return ValidModule(a) && c >= 0 && c < kChannelsPerModule; }
   static bool ValidSlot(int slot) { return slot >= 1 && slot <= kModuleCount; }
-  std::uint8_t* Channel(int a, int c);
-  const std::uint8_t* Channel(int a, int c) const;
-  void SetChannelBits(int a, int c, std::size_t byte, std::uint8_t mask, int shift, int value);
-  int GetCode(int a, int r, std::size_t offset) const;
+  RecordView<kChannelSize> Channel(int a, int c) { return ViewOf(blocks_, a).At(kChannels, c); }
+  RecordView<kChannelSize, const std::uint8_t> Channel(int a, int c) const {
+    return ViewOf(blocks_, a).At(kChannels, c);
+  }
+  RecordView<3> Real(int a, int c, ChannelReal which) {
+    return Channel(a, c).At(kReals, static_cast<int>(which));
+  }
+  RecordView<3, const std::uint8_t> Real(int a, int c, ChannelReal which) const {
+    return Channel(a, c).At(kReals, static_cast<int>(which));
+  }
 
   std::array<Block, kModuleCount> blocks_{};
   Units units_{};

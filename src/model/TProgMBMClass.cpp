@@ -7,37 +7,13 @@
 #include "model/Bytes.h"
 #include "model/Cp1251.h"
 #include "model/DecimalText.h"
+#include "model/Protocol.h"
 #include "model/Real24.h"
 #include "model/ScaleText.h"
 
 namespace lur {
 
 namespace {
-
-// Offsets inside a 12-byte exchange block.
-constexpr std::size_t kKodF = 0;
-constexpr std::size_t kKolVh = 1;
-constexpr std::size_t kUstr = 2;
-constexpr std::size_t kAdBegDat = 3;
-constexpr std::size_t kKolDat = 5;
-constexpr std::size_t kTypeByte = 7;
-constexpr std::size_t kStAddrBeg1 = 8;
-constexpr std::size_t kStAddrBeg2 = 9;
-constexpr std::size_t kXMax = 10;
-
-// Offsets inside a 28-byte network analog channel.
-constexpr std::size_t kRazm = 0;
-constexpr std::size_t kFirstReal = 2;  // Min, Max, UstLL, UstL, UstH, UstHH, 3 bytes each
-constexpr std::size_t kPoz = 20;
-
-constexpr std::uint8_t kReadPage = 0x44;
-
-constexpr std::size_t RealOffset(TProgMBMClass::ChannelReal which) {
-  return kFirstReal + 3 * static_cast<std::size_t>(which);
-}
-
-bool IsAnalogFunction(int kodF) { return kodF == 3 || kodF == 4; }
-bool IsDiscreteFunction(int kodF) { return kodF == 1 || kodF == 2; }
 
 const TProgMBMClass::Group kNoGroup{};
 
@@ -47,86 +23,28 @@ TProgMBMClass::TProgMBMClass() { table_[0] = kTablePage; }
 
 // ---- exchange blocks --------------------------------------------------------------
 
-std::uint8_t* TProgMBMClass::BlockField(int b, std::size_t offset) {
-  return &table_[1 + kBlockSize * static_cast<std::size_t>(b) + offset];
-}
-
-const std::uint8_t* TProgMBMClass::BlockField(int b, std::size_t offset) const {
-  return &table_[1 + kBlockSize * static_cast<std::size_t>(b) + offset];
-}
-
-void TProgMBMClass::SetBlockByte(int b, std::size_t offset, int value) {
-  if (ValidBlock(b)) *BlockField(b, offset) = static_cast<std::uint8_t>(value);
-}
-
-int TProgMBMClass::GetKodF(int b) const { return ValidBlock(b) ? *BlockField(b, kKodF) : 0; }
-void TProgMBMClass::SetKodF(int b, int value) { SetBlockByte(b, kKodF, value); }
-int TProgMBMClass::GetKolVh(int b) const { return ValidBlock(b) ? *BlockField(b, kKolVh) : 0; }
-void TProgMBMClass::SetKolVh(int b, int value) { SetBlockByte(b, kKolVh, value); }
-int TProgMBMClass::GetUstr(int b) const { return ValidBlock(b) ? *BlockField(b, kUstr) : 0; }
-void TProgMBMClass::SetUstr(int b, int value) { SetBlockByte(b, kUstr, value); }
-int TProgMBMClass::GetStAddr_Beg1(int b) const { return ValidBlock(b) ? *BlockField(b, kStAddrBeg1) : 0; }
-void TProgMBMClass::SetStAddr_Beg1(int b, int value) { SetBlockByte(b, kStAddrBeg1, value); }
-int TProgMBMClass::GetStAddr_Beg2(int b) const { return ValidBlock(b) ? *BlockField(b, kStAddrBeg2) : 0; }
-void TProgMBMClass::SetStAddr_Beg2(int b, int value) { SetBlockByte(b, kStAddrBeg2, value); }
-
-int TProgMBMClass::GetAdBegDat(int b) const { return ValidBlock(b) ? GetU16(BlockField(b, kAdBegDat)) : 0; }
-void TProgMBMClass::SetAdBegDat(int b, int value) {
-  if (ValidBlock(b)) PutU16(BlockField(b, kAdBegDat), static_cast<std::uint16_t>(value));
-}
-int TProgMBMClass::GetKolDat(int b) const { return ValidBlock(b) ? GetU16(BlockField(b, kKolDat)) : 0; }
-void TProgMBMClass::SetKolDat(int b, int value) {
-  if (ValidBlock(b)) PutU16(BlockField(b, kKolDat), static_cast<std::uint16_t>(value));
-}
-int TProgMBMClass::GetXMax(int b) const { return ValidBlock(b) ? GetS16(BlockField(b, kXMax)) : 0; }
-void TProgMBMClass::SetXMax(int b, int value) {
-  if (ValidBlock(b)) PutU16(BlockField(b, kXMax), static_cast<std::uint16_t>(value));
-}
-
-int TProgMBMClass::GetTipUstr(int b) const { return ValidBlock(b) ? *BlockField(b, kTypeByte) & 0x0F : 0; }
-void TProgMBMClass::SetTipUstr(int b, int type) {
-  if (!ValidBlock(b)) return;
-  std::uint8_t& byte = *BlockField(b, kTypeByte);
-  byte = static_cast<std::uint8_t>((byte & 0xF0) | (type & 0x0F));
-}
-
-int TProgMBMClass::GetTipDate(int b) const {
-  return ValidBlock(b) ? (*BlockField(b, kTypeByte) >> 4) & 1 : 0;
-}
 void TProgMBMClass::SetTipDate(int b, int type) {
-  if (!ValidBlock(b)) return;
-  std::uint8_t& byte = *BlockField(b, kTypeByte);
-  byte = static_cast<std::uint8_t>((byte & 0x2F) | ((type & 1) << 4));
-}
-
-int TProgMBMClass::GetByte_Order(int b) const {
-  return ValidBlock(b) ? (*BlockField(b, kTypeByte) >> 5) & 1 : 0;
-}
-void TProgMBMClass::SetByte_Order(int b, int order) {
-  if (!ValidBlock(b)) return;
-  std::uint8_t& byte = *BlockField(b, kTypeByte);
-  byte = static_cast<std::uint8_t>((byte & ~0x20) | ((order & 1) << 5));
+  Block(b).Set(kTipDate, type);
+  Block(b).Set(kTypeTopBits, 0);
 }
 
 int TProgMBMClass::GetDiscreteSpan(int b) const {
   const int kodF = GetKodF(b);
-  if (IsDiscreteFunction(kodF)) return GetKolVh(b);
-  if (IsAnalogFunction(kodF)) return 4 * GetKolVh(b);
+  if (ReadsDiscreteValues(kodF)) return GetKolVh(b);
+  if (ReadsAnalogValues(kodF)) return 4 * GetKolVh(b);
   return 0;
 }
 
-int TProgMBMClass::GetAnalogSpan(int b) const { return IsAnalogFunction(GetKodF(b)) ? GetKolVh(b) : 0; }
+int TProgMBMClass::GetAnalogSpan(int b) const { return ReadsAnalogValues(GetKodF(b)) ? GetKolVh(b) : 0; }
 
-void TProgMBMClass::ClearBlock(int b) {
-  if (ValidBlock(b)) std::fill_n(BlockField(b, 0), kBlockSize, 0);
-}
+void TProgMBMClass::ClearBlock(int b) { Block(b).Fill(0); }
 
 bool TProgMBMClass::DeleteBlock(int b) {
-  if (!ValidBlock(b) || GetKodF(b) == 0) return false;
+  if (!Block(b) || GetKodF(b) == 0) return false;
   const int discreteSpan = GetDiscreteSpan(b);
   const int analogSpan = GetAnalogSpan(b);
   for (int next = b + 1; next < kBlockCount; ++next) {
-    std::copy_n(BlockField(next, 0), kBlockSize, BlockField(next - 1, 0));
+    Block(next - 1).Assign(Block(next));
     // A start entry is one byte: one that would fall below the first entry is
     // stored as 0, never wrapped round to the top of the byte.
     SetStAddr_Beg1(next - 1, std::max(0, GetStAddr_Beg1(next - 1) - discreteSpan));
@@ -138,17 +56,10 @@ bool TProgMBMClass::DeleteBlock(int b) {
 
 // ---- exchange settings ------------------------------------------------------------
 
-int TProgMBMClass::GetSpeed() const { return (table_[kSettingsOffset] >> 2) & 3; }
-void TProgMBMClass::SetSpeed(int speed) {
-  std::uint8_t& byte = table_[kSettingsOffset];
-  byte = static_cast<std::uint8_t>((byte & ~0x0C) | ((speed & 3) << 2));
-}
-
-int TProgMBMClass::GetFrame() const { return table_[kSettingsOffset] & 3; }
-void TProgMBMClass::SetFrame(int frame) {
-  std::uint8_t& byte = table_[kSettingsOffset];
-  byte = static_cast<std::uint8_t>((byte & ~0x03) | (frame & 3));
-}
+int TProgMBMClass::GetSpeed() const { return ViewOf(table_).Get(kSpeed); }
+void TProgMBMClass::SetSpeed(int speed) { ViewOf(table_).Set(kSpeed, speed); }
+int TProgMBMClass::GetFrame() const { return ViewOf(table_).Get(kFrame); }
+void TProgMBMClass::SetFrame(int frame) { ViewOf(table_).Set(kFrame, frame); }
 
 // ---- raw images ---------------------------------------------------------------------
 
@@ -181,7 +92,7 @@ void TProgMBMClass::SetGroup(int g, const Group& group) {
 // ---- page transfer ----------------------------------------------------------------
 
 bool TProgMBMClass::PutTableFromAnswer(std::span<const std::uint8_t> answer) {
-  if (answer.size() < 2 || answer[1] != kReadPage) return false;
+  if (answer.size() < 2 || answer[1] != fn::kReadPage) return false;
   const auto page = PageFromAnswer(answer, kTablePage, kTableSize - 1);
   if (!page) return false;
   table_[0] = kTablePage;
@@ -190,8 +101,8 @@ bool TProgMBMClass::PutTableFromAnswer(std::span<const std::uint8_t> answer) {
 }
 
 bool TProgMBMClass::PutGroupFromAnswer(int g, std::span<const std::uint8_t> answer, int page) {
-  if (!ValidGroup(g) || page < 1 || page > kGroupCount) return false;
-  if (answer.size() < 2 || answer[1] != kReadPage) return false;
+  if (!ValidGroup(g) || page < page::kFirstModule || page >= page::kFirstModule + kGroupCount) return false;
+  if (answer.size() < 2 || answer[1] != fn::kReadPage) return false;
   const auto bytes = PageFromAnswer(answer, static_cast<std::uint8_t>(page), kGroupSize - 1);
   if (!bytes) return false;
   Group& group = groups_[static_cast<std::size_t>(g)];
@@ -226,14 +137,16 @@ TProgMBMClass::Group TProgMBMClass::GetGroupPageData(int g, int page) const {
 
 // ---- network analog channels ----------------------------------------------------------
 
-std::uint8_t* TProgMBMClass::Channel(int e) {
-  return &groups_[static_cast<std::size_t>(e / kChannelsPerGroup)]
-                 [1 + kChannelSize * static_cast<std::size_t>(e % kChannelsPerGroup)];
+RecordView<TProgMBMClass::kChannelSize> TProgMBMClass::Channel(int e) {
+  if (!ValidChannel(e)) return {};
+  return ViewOf(groups_[static_cast<std::size_t>(e / kChannelsPerGroup)])
+      .At(kChannels, e % kChannelsPerGroup);
 }
 
-const std::uint8_t* TProgMBMClass::Channel(int e) const {
-  return &groups_[static_cast<std::size_t>(e / kChannelsPerGroup)]
-                 [1 + kChannelSize * static_cast<std::size_t>(e % kChannelsPerGroup)];
+RecordView<TProgMBMClass::kChannelSize, const std::uint8_t> TProgMBMClass::Channel(int e) const {
+  if (!ValidChannel(e)) return {};
+  return ViewOf(groups_[static_cast<std::size_t>(e / kChannelsPerGroup)])
+      .At(kChannels, e % kChannelsPerGroup);
 }
 
 std::string TProgMBMClass::ChannelRealText(float value) {
@@ -243,14 +156,10 @@ std::string TProgMBMClass::ChannelRealText(float value) {
   return ScaleValueText(shown);
 }
 
-float TProgMBMClass::GetReal(int e, ChannelReal which) const {
-  return ValidChannel(e) ? GetReal24(Channel(e) + RealOffset(which)) : 0.0f;
-}
+float TProgMBMClass::GetReal(int e, ChannelReal which) const { return Real(e, which).Get(kReal); }
 
 bool TProgMBMClass::SetReal(int e, ChannelReal which, float value) {
-  if (!ValidChannel(e) || !FitsReal24(value)) return false;
-  PutReal24(Channel(e) + RealOffset(which), value);
-  return true;
+  return Real(e, which).Set(kReal, value);
 }
 
 std::string TProgMBMClass::GetRealText(int e, ChannelReal which) const {
@@ -258,34 +167,14 @@ std::string TProgMBMClass::GetRealText(int e, ChannelReal which) const {
 }
 
 bool TProgMBMClass::SetRealText(int e, ChannelReal which, std::string_view text) {
-  if (!ValidChannel(e)) return false;
   const auto value = ParseReal24Text(text);
-  if (!value) return false;
-  std::copy(value->begin(), value->end(), Channel(e) + RealOffset(which));
-  return true;
+  return value && Real(e, which).Set(kReal, *value);
 }
 
-int TProgMBMClass::GetRazm(int e) const { return ValidChannel(e) ? Channel(e)[kRazm] >> 4 : 0; }
-
-void TProgMBMClass::SetRazm(int e, int unit) {
-  if (!ValidChannel(e)) return;
-  std::uint8_t& byte = Channel(e)[kRazm];
-  byte = static_cast<std::uint8_t>((byte & 0x0F) | ((unit & 0x0F) << 4));
-}
-
-std::string TProgMBMClass::GetPoz(int e) const {
-  if (!ValidChannel(e)) return {};
-  const std::uint8_t* poz = Channel(e) + kPoz;
-  return std::string(poz, poz + kPozSize);
-}
-
-void TProgMBMClass::SetPoz(int e, std::string_view text) {
-  if (!ValidChannel(e)) return;
-  std::uint8_t* poz = Channel(e) + kPoz;
-  std::size_t i = 0;
-  for (; i < kPozSize && i < text.size() && text[i] != '\0'; ++i) poz[i] = static_cast<std::uint8_t>(text[i]);
-  std::fill(poz + i, poz + kPozSize, ' ');
-}
+int TProgMBMClass::GetRazm(int e) const { return Channel(e).Get(kRazm); }
+void TProgMBMClass::SetRazm(int e, int unit) { Channel(e).Set(kRazm, unit); }
+std::string TProgMBMClass::GetPoz(int e) const { return Channel(e).Get(kPoz); }
+void TProgMBMClass::SetPoz(int e, std::string_view text) { Channel(e).Set(kPoz, text); }
 
 void TProgMBMClass::DefaultChannel(int e) {
   SetRazm(e, 1);
@@ -303,13 +192,13 @@ void TProgMBMClass::DeleteChannels(int at, int n) {
   n = std::min(n, kChannelCount - at);
   // Whole records move, the preserved bits with them: nothing passes through
   // the rounded text form.
-  for (int e = at; e + n < kChannelCount; ++e) std::copy_n(Channel(e + n), kChannelSize, Channel(e));
+  for (int e = at; e + n < kChannelCount; ++e) Channel(e).Assign(Channel(e + n));
   DefaultChannels(kChannelCount - n, n);
 }
 
 void TProgMBMClass::InsertChannels(int at, int n) {
   if (!ValidChannel(at) || n <= 0) return;
-  for (int e = kChannelCount - 1 - n; e >= at; --e) std::copy_n(Channel(e), kChannelSize, Channel(e + n));
+  for (int e = kChannelCount - 1 - n; e >= at; --e) Channel(e + n).Assign(Channel(e));
 }
 
 void TProgMBMClass::DefaultChannels(int at, int n) {
@@ -347,7 +236,7 @@ std::optional<TProgMBMClass::AnalogSignalPlace> TProgMBMClass::FindAnalogSignal(
   // sixteen blocks there are, whatever count the caller holds.
   const int lastBlock = std::min(netBlockTotal, kBlockCount - 1);
   for (int b = 0; b <= lastBlock; ++b) {
-    if (!IsAnalogFunction(GetKodF(b))) continue;
+    if (!ReadsAnalogValues(GetKodF(b))) continue;
     const int before = sum;
     sum += GetKolVh(b);
     if (sum < k) continue;
@@ -374,39 +263,6 @@ std::string TProgMBMClass::LiveText(int i) const {
 
 int TProgMBMClass::LiveStatus(int i) const {
   return ValidChannel(i) ? AnalogStateStatus(live_[static_cast<std::size_t>(i)]) : 0;
-}
-
-// ---- fuzz entry ---------------------------------------------------------------------------
-
-int TProgMBMClass::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
-  TProgMBMClass mbm;
-  int taken = 0;
-  if (mbm.PutTableFromAnswer(bytes)) ++taken;
-  if (mbm.PutTableFromFile(bytes)) ++taken;
-  // Parameters a caller would hold come from the bytes themselves too.
-  const int pick = bytes.size() > 3 ? bytes[3] : 0;
-  const int g = pick % kGroupCount;
-  if (mbm.PutGroupFromAnswer(g, bytes, pick)) ++taken;
-  if (mbm.PutGroupFromFile(g, bytes.size() > kTableSize ? bytes.subspan(kTableSize) : bytes)) ++taken;
-  if (bytes.size() > 2 && mbm.PutLiveFromAnswer(pick % kChannelCount, bytes[2] / 8, bytes)) ++taken;
-
-  // What the editors, the scaling window and the live views read after a load.
-  for (int m = 0; m <= kGroupCount; ++m) {
-    for (int n = 1; n <= 60; ++n) {
-      const auto place = mbm.FindAnalogSignal(n, m, bytes.empty() ? 16 : bytes[0]);
-      if (place && !place->local) mbm.GetPoz(place->netChannel);
-    }
-  }
-  for (int e = 0; e < kChannelCount; ++e) {
-    mbm.GetMin(e);
-    mbm.GetUstHH(e);
-    mbm.LiveText(e);
-  }
-  for (int b = 0; b < kBlockCount; ++b) mbm.GetDiscreteSpan(b);
-  mbm.DeleteBlock(pick % kBlockCount);
-  mbm.DeleteChannels(pick % kChannelCount, pick);
-  mbm.InsertChannels(pick % kChannelCount, pick);
-  return taken;
 }
 
 }  // namespace lur

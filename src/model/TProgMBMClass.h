@@ -11,12 +11,16 @@
 #include <string_view>
 
 #include "model/AnalogStateRecords.h"
+#include "model/ExchangeHead.h"
+#include "model/PageCatalogue.h"
+#include "model/RecordView.h"
+#include "model/TProgF15Class.h"
 
 namespace lur {
 
 class TProgMBMClass {
  public:
-  static constexpr std::uint8_t kTablePage = 0x0A;
+  static constexpr std::uint8_t kTablePage = page::kExchange;
   static constexpr std::size_t kTableSize = 194;  // page number, 16 blocks, settings byte
   static constexpr int kBlockCount = 16;
   static constexpr std::size_t kBlockSize = 12;
@@ -48,28 +52,31 @@ class TProgMBMClass {
   TProgMBMClass();
 
   // ---- exchange blocks (b = 0..15; an invalid b reads 0 and writes nothing) ----
-  int GetKodF(int b) const;
-  void SetKodF(int b, int value);
-  int GetKolVh(int b) const;
-  void SetKolVh(int b, int value);
-  int GetUstr(int b) const;
-  void SetUstr(int b, int value);
-  int GetAdBegDat(int b) const;  // unsigned 16-bit
-  void SetAdBegDat(int b, int value);
-  int GetKolDat(int b) const;
-  void SetKolDat(int b, int value);
-  int GetStAddr_Beg1(int b) const;
-  void SetStAddr_Beg1(int b, int value);
-  int GetStAddr_Beg2(int b) const;
-  void SetStAddr_Beg2(int b, int value);
-  int GetXMax(int b) const;  // signed 16-bit
-  void SetXMax(int b, int value);
-  int GetTipUstr(int b) const;
-  void SetTipUstr(int b, int type);  // low nibble of byte 7; the high nibble kept
-  int GetTipDate(int b) const;
+  // A value is cut to its field's width.
+  int GetKodF(int b) const { return Block(b).Get(ExchangeHead::KodF); }
+  void SetKodF(int b, int value) { Block(b).Set(ExchangeHead::KodF, value); }
+  int GetKolVh(int b) const { return Block(b).Get(ExchangeHead::KolVh); }
+  void SetKolVh(int b, int value) { Block(b).Set(ExchangeHead::KolVh, value); }
+  int GetUstr(int b) const { return Block(b).Get(ExchangeHead::Ustr); }
+  void SetUstr(int b, int value) { Block(b).Set(ExchangeHead::Ustr, value); }
+  int GetAdBegDat(int b) const { return Block(b).Get(ExchangeHead::AdBegDat); }  // unsigned 16-bit
+  void SetAdBegDat(int b, int value) { Block(b).Set(ExchangeHead::AdBegDat, value); }
+  int GetKolDat(int b) const { return Block(b).Get(ExchangeHead::KolDat); }
+  void SetKolDat(int b, int value) { Block(b).Set(ExchangeHead::KolDat, value); }
+  int GetStAddr_Beg1(int b) const { return Block(b).Get(kStAddrBeg1); }
+  void SetStAddr_Beg1(int b, int value) { Block(b).Set(kStAddrBeg1, value); }
+  int GetStAddr_Beg2(int b) const { return Block(b).Get(kStAddrBeg2); }
+  void SetStAddr_Beg2(int b, int value) { Block(b).Set(kStAddrBeg2, value); }
+  int GetXMax(int b) const { return Block(b).Get(kXMax); }  // signed 16-bit
+  void SetXMax(int b, int value) { Block(b).Set(kXMax, value); }
+  // Low nibble of byte 7; the high nibble kept.
+  int GetTipUstr(int b) const { return Block(b).Get(kTipUstr); }
+  void SetTipUstr(int b, int type) { Block(b).Set(kTipUstr, type); }
+  int GetTipDate(int b) const { return Block(b).Get(kTipDate); }
   void SetTipDate(int b, int type);  // bit 4 of byte 7; clears bits 6, 7, keeps the rest
-  int GetByte_Order(int b) const;
-  void SetByte_Order(int b, int order);  // bit 5 of byte 7
+  // Bit 5 of byte 7.
+  int GetByte_Order(int b) const { return Block(b).Get(kByteOrder); }
+  void SetByte_Order(int b, int order) { Block(b).Set(kByteOrder, order); }
 
   // Places a block takes in the controller's lists: every discrete value one
   // discrete entry, every analog value four (its LL, L, H, HH alarms) and one
@@ -117,7 +124,7 @@ class TProgMBMClass {
   // Data lengths of the page writes: exchange table, function-15 table,
   // network group. Fixed: an answer of another length is never taken.
   static constexpr int GetTableLength() { return static_cast<int>(kTableSize); }
-  static constexpr int GetF15Length() { return 81; }
+  static constexpr int GetF15Length() { return TProgF15Class::GetF15Length(); }
   static constexpr int GetGroupLength() { return static_cast<int>(kGroupSize); }
 
   // ---- network analog channels (e = 0..47; group e / 6, channel e % 6) ---------
@@ -187,19 +194,36 @@ class TProgMBMClass {
   int GroupsClean = 1;      // 1: network groups unchanged
   int BaseRewrite = 0;      // 1: the discrete signal base must be rewritten
 
-  // Feeds arbitrary bytes to every loader and to the lookups and moves that
-  // follow a load; returns how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
-
  private:
-  static bool ValidBlock(int b) { return b >= 0 && b < kBlockCount; }
+  // Exchange block fields after the common head.
+  static constexpr RecordRow<kBlockSize, kTableSize> kBlocks{1, kBlockSize, kBlockCount};
+  static constexpr BitField<kBlockSize> kTipUstr{7, 0, 4};
+  static constexpr BitField<kBlockSize> kTipDate{7, 4, 1};
+  static constexpr BitField<kBlockSize> kByteOrder{7, 5, 1};
+  static constexpr BitField<kBlockSize> kTypeTopBits{7, 6, 2};  // cleared with every data type set
+  static constexpr BitField<kBlockSize> kStAddrBeg1{8};
+  static constexpr BitField<kBlockSize> kStAddrBeg2{9};
+  static constexpr WordField<kBlockSize> kXMax{10, WordSign::Signed};
+  // The exchange settings byte of the table.
+  static constexpr BitField<kTableSize> kSpeed{kSettingsOffset, 2, 2};
+  static constexpr BitField<kTableSize> kFrame{kSettingsOffset, 0, 2};
+  // Network analog channel records.
+  static constexpr RecordRow<kChannelSize, kGroupSize> kChannels{1, kChannelSize, kChannelsPerGroup};
+  static constexpr BitField<kChannelSize> kRazm{0, 4, 4};
+  static constexpr RecordRow<3, kChannelSize> kReals{2, 3, 6};  // Min, Max, UstLL, UstL, UstH, UstHH
+  static constexpr Real24Field<3> kReal{0};
+  static constexpr TextField<kChannelSize> kPoz{20, kPozSize};
+
   static bool ValidGroup(int g) { return g >= 0 && g < kGroupCount; }
   static bool ValidChannel(int e) { return e >= 0 && e < kChannelCount; }
-  std::uint8_t* BlockField(int b, std::size_t offset);
-  const std::uint8_t* BlockField(int b, std::size_t offset) const;
-  std::uint8_t* Channel(int e);
-  const std::uint8_t* Channel(int e) const;
-  void SetBlockByte(int b, std::size_t offset, int value);
+  RecordView<kBlockSize> Block(int b) { return ViewOf(table_).At(kBlocks, b); }
+  RecordView<kBlockSize, const std::uint8_t> Block(int b) const { return ViewOf(table_).At(kBlocks, b); }
+  RecordView<kChannelSize> Channel(int e);
+  RecordView<kChannelSize, const std::uint8_t> Channel(int e) const;
+  RecordView<3> Real(int e, ChannelReal which) { return Channel(e).At(kReals, static_cast<int>(which)); }
+  RecordView<3, const std::uint8_t> Real(int e, ChannelReal which) const {
+    return Channel(e).At(kReals, static_cast<int>(which));
+  }
   void DefaultChannel(int e);
 
   Table table_{};

@@ -16,47 +16,11 @@ TProgMRClass::TProgMRClass() { mrSent_.fill(1); }
 
 // ---- output records -------------------------------------------------------------
 
-int TProgMRClass::Offset(int o, int m) {
-  if (!ValidIndex(o, kOutputsPerDoModule) || !ValidIndex(m, kMaxOutputModules)) return -1;
-  return 1 + m * kModuleSize + o * kOutputRecordSize;
-}
-
-int TProgMRClass::Bit(int o, int m, int bit) const {
-  const int at = Offset(o, m);
-  return at < 0 ? 0 : (block_[at] >> bit) & 1;
-}
-
-void TProgMRClass::SetBit(int v, int o, int m, int bit) {
-  const int at = Offset(o, m);
-  if (at < 0) return;
-  const auto mask = static_cast<std::uint8_t>(1u << bit);
-  block_[at] = static_cast<std::uint8_t>(v ? block_[at] | mask : block_[at] & ~mask);
-}
-
-std::uint8_t TProgMRClass::GetVxKvit(int o, int m) const {
-  const int at = Offset(o, m);
-  return at < 0 ? 0 : block_[at + 1];
-}
-
-void TProgMRClass::SetVxKvit(std::uint8_t v, int o, int m) {
-  if (const int at = Offset(o, m); at >= 0) block_[at + 1] = v;
-}
-
-std::uint8_t TProgMRClass::GetVhSbr(int o, int m) const {
-  const int at = Offset(o, m);
-  return at < 0 ? 0 : block_[at + 2];
-}
-
-void TProgMRClass::SetVhSbr(std::uint8_t v, int o, int m) {
-  if (const int at = Offset(o, m); at >= 0) block_[at + 2] = v;
-}
-
 void TProgMRClass::SetDefaultOutput(int o, int m) {
-  const int at = Offset(o, m);
-  if (at < 0) return;
-  block_[at] = kDefaultOutputByte;
-  block_[at + 1] = 0;
-  block_[at + 2] = 0;
+  const auto output = Output(o, m);
+  output.Set(kFlags, kDefaultOutputByte);
+  output.Set(kVxKvit, 0);
+  output.Set(kVhSbr, 0);
 }
 
 void TProgMRClass::SetDefaultModule(int m) {
@@ -65,15 +29,14 @@ void TProgMRClass::SetDefaultModule(int m) {
 
 TProgMRClass::ModuleRecords TProgMRClass::GetModuleRecords(int m) const {
   ModuleRecords records{};
-  if (const int at = Offset(0, m); at >= 0) std::copy_n(block_.begin() + at, kModuleSize, records.begin());
+  ViewOf(records).Assign(Module(m));
   return records;
 }
 
 bool TProgMRClass::SetModuleRecords(int m, std::span<const std::uint8_t, kModuleSize> records) {
-  const int at = Offset(0, m);
-  if (at < 0) return false;
-  std::copy(records.begin(), records.end(), block_.begin() + at);
-  return true;
+  const auto module = Module(m);
+  module.Assign(RecordView<kModuleSize, const std::uint8_t>(records));
+  return static_cast<bool>(module);
 }
 
 void TProgMRClass::ClearInputsAbove(int m, int diCount) {
@@ -134,32 +97,6 @@ bool TProgMRClass::CheckMRField(std::string_view text) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return true;
   return value > kLimit || value < -kLimit;
-}
-
-// ---- fuzzing entry ------------------------------------------------------------------
-
-int TProgMRClass::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
-  TProgMRClass table;
-  int accepted = 0;
-  accepted += table.PutMRFromAnswer(kFunctionReadPage, bytes);
-  accepted += table.PutMRFromFile(bytes);
-  if (bytes.size() >= kModuleSize) {
-    const int m = bytes[0] % (kMaxOutputModules + 1);  // one module number past the table
-    accepted += table.SetModuleRecords(m, bytes.first<kModuleSize>());
-  }
-  // Every field of every record read back, input numbers checked against a
-  // discrete input count taken from the data.
-  for (int m = 0; m < kMaxOutputModules; ++m) {
-    for (int o = 0; o < kOutputsPerDoModule; ++o) {
-      table.GetTipVyh(o, m);
-      table.GetKvitBlock(o, m);
-      table.GetVxKvit(o, m);
-      table.GetVhSbr(o, m);
-    }
-    table.ClearInputsAbove(m, bytes.empty() ? 0 : bytes.back());
-  }
-  table.GetBlockForTransfer();
-  return accepted;
 }
 
 }  // namespace lur

@@ -10,16 +10,19 @@
 #include <string_view>
 
 #include "model/ModuleTypes.h"
+#include "model/PageCatalogue.h"
+#include "model/Protocol.h"
+#include "model/RecordView.h"
 
 namespace lur {
 
 class TProgMRClass {
  public:
-  static constexpr std::uint8_t kPage = 9;
-  static constexpr int kOutputRecordSize = 3;
-  static constexpr int kModuleSize = kOutputsPerDoModule * kOutputRecordSize;     // 24
-  static constexpr std::size_t kBlockSize = 1 + kMaxOutputModules * kModuleSize;  // 121
-  static constexpr std::uint8_t kFunctionReadPage = 0x44;
+  static constexpr std::uint8_t kPage = page::kRelay;
+  static constexpr std::size_t kOutputRecordSize = 3;
+  static constexpr std::size_t kModuleSize = kOutputsPerDoModule * kOutputRecordSize;  // 24
+  static constexpr std::size_t kBlockSize = 1 + kMaxOutputModules * kModuleSize;       // 121
+  static constexpr std::uint8_t kFunctionReadPage = fn::kReadPage;
 
   // Byte 0 of an output record.
   static constexpr int kBitTipVyh = 0;       // 0 signalling, 1 control output
@@ -40,23 +43,23 @@ class TProgMRClass {
   // Output o = 0..7 of output module m = 0..4 lies at 1 + 24 m + 3 o. Outside
   // those ranges getters read 0 and setters write nothing. Bit setters take 0 or
   // 1 (any non-zero value sets) and keep the other bits.
-  int GetTipVyh(int o, int m) const { return Bit(o, m, kBitTipVyh); }
-  void SetTipVyh(int v, int o, int m) { SetBit(v, o, m, kBitTipVyh); }
-  int GetKvitBlock(int o, int m) const { return Bit(o, m, kBitKvitBlock); }
-  void SetKvitBlock(int v, int o, int m) { SetBit(v, o, m, kBitKvitBlock); }
-  int GetSbrTopLevel(int o, int m) const { return Bit(o, m, kBitSbrTopLevel); }
-  void SetSbrTopLevel(int v, int o, int m) { SetBit(v, o, m, kBitSbrTopLevel); }
-  int GetKvitTopLevel(int o, int m) const { return Bit(o, m, kBitKvitTopLevel); }
-  void SetKvitTopLevel(int v, int o, int m) { SetBit(v, o, m, kBitKvitTopLevel); }
-  int GetSbrMind(int o, int m) const { return Bit(o, m, kBitSbrMind); }
-  void SetSbrMind(int v, int o, int m) { SetBit(v, o, m, kBitSbrMind); }
-  int GetKvitMind(int o, int m) const { return Bit(o, m, kBitKvitMind); }
-  void SetKvitMind(int v, int o, int m) { SetBit(v, o, m, kBitKvitMind); }
+  int GetTipVyh(int o, int m) const { return Output(o, m).Get(kTipVyh); }
+  void SetTipVyh(int v, int o, int m) { Output(o, m).Set(kTipVyh, v != 0); }
+  int GetKvitBlock(int o, int m) const { return Output(o, m).Get(kKvitBlock); }
+  void SetKvitBlock(int v, int o, int m) { Output(o, m).Set(kKvitBlock, v != 0); }
+  int GetSbrTopLevel(int o, int m) const { return Output(o, m).Get(kSbrTopLevel); }
+  void SetSbrTopLevel(int v, int o, int m) { Output(o, m).Set(kSbrTopLevel, v != 0); }
+  int GetKvitTopLevel(int o, int m) const { return Output(o, m).Get(kKvitTopLevel); }
+  void SetKvitTopLevel(int v, int o, int m) { Output(o, m).Set(kKvitTopLevel, v != 0); }
+  int GetSbrMind(int o, int m) const { return Output(o, m).Get(kSbrMind); }
+  void SetSbrMind(int v, int o, int m) { Output(o, m).Set(kSbrMind, v != 0); }
+  int GetKvitMind(int o, int m) const { return Output(o, m).Get(kKvitMind); }
+  void SetKvitMind(int v, int o, int m) { Output(o, m).Set(kKvitMind, v != 0); }
   // Discrete input (1..DiCount) that acknowledges / resets the output from outside; 0 none.
-  std::uint8_t GetVxKvit(int o, int m) const;
-  void SetVxKvit(std::uint8_t v, int o, int m);
-  std::uint8_t GetVhSbr(int o, int m) const;
-  void SetVhSbr(std::uint8_t v, int o, int m);
+  std::uint8_t GetVxKvit(int o, int m) const { return static_cast<std::uint8_t>(Output(o, m).Get(kVxKvit)); }
+  void SetVxKvit(std::uint8_t v, int o, int m) { Output(o, m).Set(kVxKvit, v); }
+  std::uint8_t GetVhSbr(int o, int m) const { return static_cast<std::uint8_t>(Output(o, m).Get(kVhSbr)); }
+  void SetVhSbr(std::uint8_t v, int o, int m) { Output(o, m).Set(kVhSbr, v); }
   void SetDefaultOutput(int o, int m);
   void SetDefaultModule(int m);  // all 8 outputs
 
@@ -101,15 +104,26 @@ class TProgMRClass {
   // outside -32767..32767. The window reports the input error.
   static bool CheckMRField(std::string_view text);
 
-  // Feeds arbitrary bytes to every loader of the table (page answer, file
-  // block, module records) and to the operations that follow a load; returns
-  // how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
-
  private:
-  static int Offset(int o, int m);  // -1 outside the table
-  int Bit(int o, int m, int bit) const;
-  void SetBit(int v, int o, int m, int bit);
+  static constexpr RecordRow<kModuleSize, kBlockSize> kModules{1, kModuleSize, kMaxOutputModules};
+  static constexpr RecordRow<kOutputRecordSize, kModuleSize> kOutputs{0, kOutputRecordSize,
+                                                                      kOutputsPerDoModule};
+  static constexpr BitField<kOutputRecordSize> kFlags{0};
+  static constexpr BitField<kOutputRecordSize> kTipVyh{0, kBitTipVyh, 1};
+  static constexpr BitField<kOutputRecordSize> kKvitBlock{0, kBitKvitBlock, 1};
+  static constexpr BitField<kOutputRecordSize> kSbrTopLevel{0, kBitSbrTopLevel, 1};
+  static constexpr BitField<kOutputRecordSize> kKvitTopLevel{0, kBitKvitTopLevel, 1};
+  static constexpr BitField<kOutputRecordSize> kSbrMind{0, kBitSbrMind, 1};
+  static constexpr BitField<kOutputRecordSize> kKvitMind{0, kBitKvitMind, 1};
+  static constexpr BitField<kOutputRecordSize> kVxKvit{1};
+  static constexpr BitField<kOutputRecordSize> kVhSbr{2};
+
+  RecordView<kModuleSize> Module(int m) { return ViewOf(block_).At(kModules, m); }
+  RecordView<kModuleSize, const std::uint8_t> Module(int m) const { return ViewOf(block_).At(kModules, m); }
+  RecordView<kOutputRecordSize> Output(int o, int m) { return Module(m).At(kOutputs, o); }
+  RecordView<kOutputRecordSize, const std::uint8_t> Output(int o, int m) const {
+    return Module(m).At(kOutputs, o);
+  }
 
   Block block_{};
   int mrSlot_ = 0;

@@ -2,31 +2,35 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "model/Bytes.h"
-#include "model/Real24.h"
 
 namespace lur {
 
 namespace {
 
-// Regulator record bytes.
-constexpr int kAnVhByte = 0;
-constexpr int kTRegByte = 1;
-constexpr int kAdOUTByte = 2;
-constexpr int kTOutByte = 3;
-// Setter record bytes.
-constexpr int kARegByte = 0;
-constexpr int kTimeByte = 1;  // + 4k
-constexpr int kValByte = 3;   // + 4k
+using Rec = TProgRegClass;
+constexpr std::size_t kSize = TProgRegClass::kRecordSize;
 
-constexpr int kParamCount = 6;
+// Regulator record fields.
+constexpr BitField<kSize> kAnVh{0};
+constexpr BitField<kSize> kTReg{1};
+constexpr BitField<kSize> kAdOUT{2};
+constexpr BitField<kSize> kTOut{3, 0, 1};
+constexpr RecordRow<3, kSize> kParams{6, 3, 6};  // Kp, Ti, Td, OL, OH, OSF
+constexpr Real24Field<3> kParam{0};
+// Setter record fields: AReg, then six points of time and value.
+constexpr BitField<kSize> kAReg{0};
+constexpr RecordRow<4, kSize> kSetterPoints{1, 4, Rec::kPoints};
+constexpr WordField<4> kTimePZ{0};
+constexpr WordField<4> kValPZ{2, WordSign::Signed};
+// Any byte of a record.
+constexpr RecordRow<1, kSize> kBytes{0, 1, static_cast<int>(kSize)};
+constexpr BitField<1> kByte{0};
+
 constexpr int kLastCode = TProgRegClass::kRecords - 1;
 
-int ParamByte(TProgRegClass::Param p) { return 6 + 3 * static_cast<int>(p); }
-
-bool ValidPoint(int k) { return k >= 0 && k < TProgRegClass::kPoints; }
+int ParamIndex(TProgRegClass::Param p) { return static_cast<int>(p); }
 
 // Code base + k naming record k (0..5), or nullopt.
 std::optional<int> RecordFromCode(int code, int base) {
@@ -43,59 +47,32 @@ TProgRegClass::TProgRegClass() {
   PZPanelRec.fill(-1);
 }
 
-std::uint8_t* TProgRegClass::Reg(int i) {
-  return i >= 0 && i < kRecords ? regImage_.data() + i * kRecordSize : nullptr;
-}
-const std::uint8_t* TProgRegClass::Reg(int i) const {
-  return i >= 0 && i < kRecords ? regImage_.data() + i * kRecordSize : nullptr;
-}
-std::uint8_t* TProgRegClass::PZ(int s) {
-  return s >= 0 && s < kRecords ? pzImage_.data() + s * kRecordSize : nullptr;
-}
-const std::uint8_t* TProgRegClass::PZ(int s) const {
-  return s >= 0 && s < kRecords ? pzImage_.data() + s * kRecordSize : nullptr;
-}
-
 // ---- regulator records ---------------------------------------------------------
 
-int TProgRegClass::GetRegByte(int i, int j) const {
-  const std::uint8_t* r = Reg(i);
-  return r && j >= 0 && j < static_cast<int>(kRecordSize) ? r[j] : 0;
-}
-void TProgRegClass::SetRegByte(int i, int j, int b) {
-  std::uint8_t* r = Reg(i);
-  if (r && j >= 0 && j < static_cast<int>(kRecordSize)) r[j] = static_cast<std::uint8_t>(b);
-}
-int TProgRegClass::GetPZByte(int s, int j) const {
-  const std::uint8_t* r = PZ(s);
-  return r && j >= 0 && j < static_cast<int>(kRecordSize) ? r[j] : 0;
-}
-void TProgRegClass::SetPZByte(int s, int j, int b) {
-  std::uint8_t* r = PZ(s);
-  if (r && j >= 0 && j < static_cast<int>(kRecordSize)) r[j] = static_cast<std::uint8_t>(b);
-}
+int TProgRegClass::GetRegByte(int i, int j) const { return Reg(i).At(kBytes, j).Get(kByte); }
+void TProgRegClass::SetRegByte(int i, int j, int b) { Reg(i).At(kBytes, j).Set(kByte, b); }
+int TProgRegClass::GetPZByte(int s, int j) const { return PZ(s).At(kBytes, j).Get(kByte); }
+void TProgRegClass::SetPZByte(int s, int j, int b) { PZ(s).At(kBytes, j).Set(kByte, b); }
 
 TProgRegClass::RegRecord TProgRegClass::GetRegRecord(int i) const {
   RegRecord out{};
-  if (const std::uint8_t* r = Reg(i)) std::memcpy(out.data(), r, kRecordSize);
+  ViewOf(out).Assign(Reg(i));
   return out;
 }
 TProgRegClass::PZRecord TProgRegClass::GetPZRecord(int s) const {
   PZRecord out{};
-  if (const std::uint8_t* r = PZ(s)) std::memcpy(out.data(), r, kRecordSize);
+  ViewOf(out).Assign(PZ(s));
   return out;
 }
 
-int TProgRegClass::GetAnVh(int i) const { return GetRegByte(i, kAnVhByte); }
-void TProgRegClass::SetAnVh(int i, int b) { SetRegByte(i, kAnVhByte, b); }
-int TProgRegClass::GetTReg(int i) const { return GetRegByte(i, kTRegByte); }
-void TProgRegClass::SetTReg(int i, int b) { SetRegByte(i, kTRegByte, b); }
-int TProgRegClass::GetAdOUT(int i) const { return GetRegByte(i, kAdOUTByte); }
-void TProgRegClass::SetAdOUT(int i, int b) { SetRegByte(i, kAdOUTByte, b); }
-int TProgRegClass::GetTOut(int i) const { return GetRegByte(i, kTOutByte) & 0x01; }
-void TProgRegClass::SetTOut(int i, int bit) {
-  SetRegByte(i, kTOutByte, (GetRegByte(i, kTOutByte) & 0xFE) | (bit & 0x01));
-}
+int TProgRegClass::GetAnVh(int i) const { return Reg(i).Get(kAnVh); }
+void TProgRegClass::SetAnVh(int i, int b) { Reg(i).Set(kAnVh, b); }
+int TProgRegClass::GetTReg(int i) const { return Reg(i).Get(kTReg); }
+void TProgRegClass::SetTReg(int i, int b) { Reg(i).Set(kTReg, b); }
+int TProgRegClass::GetAdOUT(int i) const { return Reg(i).Get(kAdOUT); }
+void TProgRegClass::SetAdOUT(int i, int b) { Reg(i).Set(kAdOUT, b); }
+int TProgRegClass::GetTOut(int i) const { return Reg(i).Get(kTOut); }
+void TProgRegClass::SetTOut(int i, int bit) { Reg(i).Set(kTOut, bit); }
 
 int TProgRegClass::LoopKind(int i) const {
   const int tReg = GetTReg(i);
@@ -133,17 +110,11 @@ int TProgRegClass::UsedRegs() const {
 
 // ---- parameters ----------------------------------------------------------------
 
-float TProgRegClass::GetParam(int i, Param p) const {
-  const std::uint8_t* r = Reg(i);
-  return r ? GetReal24(r + ParamByte(p)) : 0.0f;
-}
+float TProgRegClass::GetParam(int i, Param p) const { return Reg(i).At(kParams, ParamIndex(p)).Get(kParam); }
 
+// The exponent byte holds -128..127: 2^127 and above would wrap, and are refused.
 bool TProgRegClass::SetParam(int i, Param p, float value) {
-  std::uint8_t* r = Reg(i);
-  // The exponent byte holds -128..127: 2^127 and above would wrap.
-  if (!r || !std::isfinite(value) || std::fabs(value) >= std::ldexp(1.0f, 127)) return false;
-  PutReal24(r + ParamByte(p), value);
-  return true;
+  return Reg(i).At(kParams, ParamIndex(p)).Set(kParam, value);
 }
 
 std::string TProgRegClass::GetParamText(int i, Param p, char separator) const {
@@ -152,18 +123,14 @@ std::string TProgRegClass::GetParamText(int i, Param p, char separator) const {
 }
 
 bool TProgRegClass::SetParamText(int i, Param p, std::string_view text) {
-  std::uint8_t* r = Reg(i);
-  if (!r) return false;
   const auto value = ParseReal24Text(text);
-  if (!value) return false;
-  std::memcpy(r + ParamByte(p), value->data(), value->size());
-  return true;
+  return value && Reg(i).At(kParams, ParamIndex(p)).Set(kParam, *value);
 }
 
 // ---- setter records ----------------------------------------------------------------
 
-int TProgRegClass::GetAReg(int s) const { return GetPZByte(s, kARegByte); }
-void TProgRegClass::SetAReg(int s, int b) { SetPZByte(s, kARegByte, b); }
+int TProgRegClass::GetAReg(int s) const { return PZ(s).Get(kAReg); }
+void TProgRegClass::SetAReg(int s, int b) { PZ(s).Set(kAReg, b); }
 
 std::optional<int> TProgRegClass::RegulatorOfSetter(int s) const {
   if (!PZ(s)) return std::nullopt;
@@ -171,21 +138,13 @@ std::optional<int> TProgRegClass::RegulatorOfSetter(int s) const {
 }
 
 std::uint16_t TProgRegClass::GetTimePZ(int s, int k) const {
-  const std::uint8_t* r = PZ(s);
-  return r && ValidPoint(k) ? GetU16(r + kTimeByte + 4 * k) : 0;
+  return static_cast<std::uint16_t>(PZ(s).At(kSetterPoints, k).Get(kTimePZ));
 }
-void TProgRegClass::SetTimePZ(int s, int k, std::uint16_t v) {
-  std::uint8_t* r = PZ(s);
-  if (r && ValidPoint(k)) PutU16(r + kTimeByte + 4 * k, v);
-}
+void TProgRegClass::SetTimePZ(int s, int k, std::uint16_t v) { PZ(s).At(kSetterPoints, k).Set(kTimePZ, v); }
 std::int16_t TProgRegClass::GetValPZ(int s, int k) const {
-  const std::uint8_t* r = PZ(s);
-  return r && ValidPoint(k) ? GetS16(r + kValByte + 4 * k) : 0;
+  return static_cast<std::int16_t>(PZ(s).At(kSetterPoints, k).Get(kValPZ));
 }
-void TProgRegClass::SetValPZ(int s, int k, std::int16_t v) {
-  std::uint8_t* r = PZ(s);
-  if (r && ValidPoint(k)) PutU16(r + kValByte + 4 * k, static_cast<std::uint16_t>(v));
-}
+void TProgRegClass::SetValPZ(int s, int k, std::int16_t v) { PZ(s).At(kSetterPoints, k).Set(kValPZ, v); }
 
 std::optional<std::int16_t> TProgRegClass::SetPointCode(double value, double low, double high) {
   const double span = high - low;
@@ -200,7 +159,7 @@ double TProgRegClass::SetPointValue(std::int16_t code, double low, double high) 
 }
 
 bool TProgRegClass::SetValPZValue(int s, int k, double value) {
-  if (!PZ(s) || !ValidPoint(k)) return false;
+  if (!PZ(s).At(kSetterPoints, k)) return false;
   const auto code = SetPointCode(value, ScaleLow, ScaleHigh);
   if (!code) return false;
   SetValPZ(s, k, *code);
@@ -219,25 +178,26 @@ bool TProgRegClass::StatusBit(int r, int bit) const {
 
 namespace {
 
+constexpr RecordRow<kSize, TProgRegClass::kPageSize> kImageRecords{0, kSize, Rec::kRecords};
+
 void DeleteRecords(TProgRegClass::PageImage& image, int at, int n) {
-  if (at < 0 || at >= TProgRegClass::kRecords || n <= 0) return;
-  constexpr auto size = TProgRegClass::kRecordSize;
-  for (int i = at; i < TProgRegClass::kRecords; ++i) {
-    std::uint8_t* dst = image.data() + i * size;
-    if (i + n < TProgRegClass::kRecords) {
-      std::memcpy(dst, image.data() + (i + n) * size, size);
+  if (at < 0 || at >= Rec::kRecords || n <= 0) return;
+  const auto records = ViewOf(image);
+  for (int i = at; i < Rec::kRecords; ++i) {
+    const auto to = records.At(kImageRecords, i);
+    if (n < Rec::kRecords - i) {
+      to.Assign(records.At(kImageRecords, i + n));
     } else {
-      std::memset(dst, 0, size);
+      to.Fill(0);
     }
   }
 }
 
 void InsertRecords(TProgRegClass::PageImage& image, int at, int n) {
-  if (at < 0 || at >= TProgRegClass::kRecords || n <= 0) return;
-  constexpr auto size = TProgRegClass::kRecordSize;
-  for (int i = TProgRegClass::kRecords - 1 - n; i >= at; --i) {
-    std::memcpy(image.data() + (i + n) * size, image.data() + i * size, size);
-  }
+  if (at < 0 || at >= Rec::kRecords || n <= 0) return;
+  const auto records = ViewOf(image);
+  for (int i = Rec::kRecords - 1 - n; i >= at; --i)
+    records.At(kImageRecords, i + n).Assign(records.At(kImageRecords, i));
 }
 
 }  // namespace
@@ -301,39 +261,6 @@ TProgRegClass::FileBlock TProgRegClass::GetFileBlock() const {
   std::copy(regImage_.begin(), regImage_.end(), out.begin());
   std::copy(pzImage_.begin(), pzImage_.end(), out.begin() + kPageSize);
   return out;
-}
-
-// ---- fuzz entry -------------------------------------------------------------------------
-
-bool FuzzProgRegLoaders(std::span<const std::uint8_t> data) {
-  bool ok = true;
-  TProgRegClass t;
-  for (std::uint8_t page : {TProgRegClass::RegPage, TProgRegClass::PZPage}) {
-    if (t.PutPageFromAnswer(data, page)) {
-      ok &= t.LoadPage(page) && t.StorePage(page);
-      ok &= std::equal(t.PageBuffer().begin(), t.PageBuffer().end(), data.begin() + 4);
-    }
-  }
-  if (t.PutFileBlock(data)) {
-    const auto out = t.GetFileBlock();
-    ok &= std::equal(out.begin(), out.end(), data.begin());
-  }
-  // What the loop editor does with loaded records: follow every reference.
-  for (int i = 0; i < TProgRegClass::kRecords; ++i) {
-    for (auto ref : {t.CascadeInnerOf(i), t.CascadeOuterOf(i), t.SetterOf(i), t.DacOutputOf(i),
-                     t.RegulatorOfSetter(i)}) {
-      if (ref) ok &= *ref >= 0 && *ref < TProgRegClass::kRecords;
-    }
-    (void)t.LoopKind(i);
-    for (int p = 0; p < kParamCount; ++p) (void)t.GetParamText(i, static_cast<TProgRegClass::Param>(p));
-    for (int k = 0; k < TProgRegClass::kPoints; ++k) (void)t.GetValPZValue(i, k);
-  }
-  ok &= t.UsedRegs() >= 0 && t.UsedRegs() <= TProgRegClass::kRecords;
-  if (!data.empty()) {
-    t.DeleteRegs(data[0] % TProgRegClass::kRecords, data[0] / TProgRegClass::kRecords);
-    t.InsertPZ(data[0] % TProgRegClass::kRecords, data[0] / TProgRegClass::kRecords);
-  }
-  return ok;
 }
 
 }  // namespace lur

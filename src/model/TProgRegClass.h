@@ -20,6 +20,8 @@
 #include <string_view>
 
 #include "model/DecimalText.h"
+#include "model/PageCatalogue.h"
+#include "model/RecordView.h"
 
 namespace lur {
 
@@ -30,8 +32,8 @@ class TProgRegClass {
   static constexpr std::size_t kPageSize = kRecords * kRecordSize;     // 168
   static constexpr std::size_t kFileBlockSize = 2 * kPageSize;         // 336
   static constexpr int kPageLength = static_cast<int>(kPageSize) + 1;  // count byte of a page answer
-  static constexpr std::uint8_t RegPage = 0x20;
-  static constexpr std::uint8_t PZPage = 0x21;
+  static constexpr std::uint8_t RegPage = page::kRegulators;
+  static constexpr std::uint8_t PZPage = page::kSetters;
   static constexpr int kPoints = 6;             // reference points of a setter
   static constexpr int kSetPointScale = 16383;  // set values in (H - L) / 16383
 
@@ -195,21 +197,19 @@ class TProgRegClass {
   int N_Ctrl = 0;
 
  private:
-  std::uint8_t* Reg(int i);
-  const std::uint8_t* Reg(int i) const;
-  std::uint8_t* PZ(int s);
-  const std::uint8_t* PZ(int s) const;
+  using Record = RecordView<kRecordSize>;
+  using ConstRecord = RecordView<kRecordSize, const std::uint8_t>;
+  static constexpr RecordRow<kRecordSize, kPageSize> kRecordRow{0, kRecordSize, kRecords};
+
+  Record Reg(int i) { return ViewOf(regImage_).At(kRecordRow, i); }
+  ConstRecord Reg(int i) const { return ViewOf(regImage_).At(kRecordRow, i); }
+  Record PZ(int s) { return ViewOf(pzImage_).At(kRecordRow, s); }
+  ConstRecord PZ(int s) const { return ViewOf(pzImage_).At(kRecordRow, s); }
   bool StatusBit(int r, int bit) const;
 
   PageImage regImage_{};
   PageImage pzImage_{};
   PageImage RegBuf{};
 };
-
-// Runs every loader of the control loop table on arbitrary bytes, then the
-// lookups that index with what was loaded, for the fuzz target. Returns false
-// when a loaded image does not come back byte for byte or a lookup leaves its
-// range.
-bool FuzzProgRegLoaders(std::span<const std::uint8_t> data);
 
 }  // namespace lur

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/TConfiguration.h"
 #include "model/TProgFBClass.h"
 
 namespace lur {
@@ -11,6 +12,29 @@ namespace {
 int RecordCount(int count) { return std::clamp(count, 0, TReservBlocksClass::kBlocks); }
 
 }  // namespace
+
+void TReservBlocksClass::SaveAll(const TConfiguration& config) {
+  ResDiscreteCount = config.Serv.GetProcessedDiscreteCount();
+  ResAnalogCount = config.Serv.GetProcessedAnalogCount();
+  for (int m = 0; m < kModulePages; ++m) {
+    ResMBA[static_cast<std::size_t>(m)] = config.MBA.GetBlock(m);
+    ResMBM[static_cast<std::size_t>(m)] = config.MBM.GetGroup(m);
+  }
+  ResMR = config.MR.GetBlock();
+  ResMBMHead = config.MBM.GetTable();
+  ResF15 = config.F15.GetTable();
+  ResDiskr = config.Lur.GetRecords();
+  ResInputTexts = config.Serv.GetInputTexts();
+  ResOutputTexts = config.Serv.GetOutputTexts();
+  ResUnits = config.MBA.GetUnits();
+  ResInputIds = config.Serv.GetInputIds();
+  ResOutputIds = config.Serv.GetOutputIds();
+  SaveFB(config.FB, config.FB.Capacity());
+  SaveAlgorithms(config.FB);
+  ResReg = config.Reg.GetFileBlock();
+  for (std::size_t i = 0; i < ResTipDat.size(); ++i)
+    ResTipDat[i] = config.Lur.GetTipDatByte(static_cast<int>(i));
+}
 
 void TReservBlocksClass::SaveFB(const TProgFBClass& fb, int count) {
   for (int i = 0; i < RecordCount(count); ++i) ResFB[static_cast<std::size_t>(i)] = fb.GetRecord(i);

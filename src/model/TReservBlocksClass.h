@@ -12,6 +12,7 @@
 namespace lur {
 
 class TProgFBClass;
+struct TConfiguration;
 
 class TReservBlocksClass {
  public:
@@ -55,6 +56,12 @@ class TReservBlocksClass {
   int ResNAlg = 0;
   std::array<std::uint8_t, 336> ResReg{};    // loop records 0..167, setter records 168..335
   std::array<std::uint8_t, 16> ResTipDat{};  // sensor-type block (page 98)
+
+  // Every area from the configuration's tables: the image of the
+  // configuration as it now stands, taken once it was read from the
+  // controller or loaded from a file. Function block records up to the
+  // active capacity, as SaveFB.
+  void SaveAll(const TConfiguration& config);
 
   // Function block records 0 .. count - 1 (count cut to 0..120) to and from
   // the live table.

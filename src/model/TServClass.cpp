@@ -4,6 +4,7 @@
 
 #include "model/Bytes.h"
 #include "model/Cp1251.h"
+#include "model/Protocol.h"
 
 namespace lur {
 namespace {
@@ -227,9 +228,9 @@ void TServClass::RecomputeNetCounts(std::span<const NetBlock> blocks) {
   const std::size_t n = std::min<std::size_t>(blocks.size(), kNetBlockCount);
   for (std::size_t b = 0; b < n; ++b) {
     const NetBlock& block = blocks[b];
-    if (block.kodF == 1 || block.kodF == 2) {
+    if (ReadsDiscreteValues(block.kodF)) {
       netDiscreteCount_[b] = block.kolVh;
-    } else if (block.kodF == 3 || block.kodF == 4) {
+    } else if (ReadsAnalogValues(block.kodF)) {
       netAnalogCount_[b] = block.kolVh;
     } else {
       continue;
@@ -457,53 +458,6 @@ bool TServClass::FetchOutputTextPage(int page) {
   if (!ValidEntry(page, kOutputTextPageCount)) return false;
   TextsToPage(outputTexts_, outputTextPage_, page * kOutputTextsPerPage, kOutputTextsPerPage);
   return true;
-}
-
-// ---- fuzzing entry -------------------------------------------------------------
-
-int TServClass::ExerciseLoaders(std::span<const std::uint8_t> bytes) {
-  TServClass serv;
-  int accepted = 0;
-  accepted += serv.SetIdentityFromAnswer(kIdentityFunction, bytes);
-  accepted += serv.SetIdentityFromBytes(bytes);
-  serv.MakeDefaultInputIds();
-  serv.MakeDefaultOutputIds();
-
-  // The first 32 bytes as (function, register count) of the 16 exchange blocks.
-  std::array<NetBlock, kNetBlockCount> blocks{};
-  for (std::size_t b = 0; b < blocks.size() && 2 * b + 1 < bytes.size(); ++b) {
-    blocks[b] = {bytes[2 * b], bytes[2 * b + 1]};
-  }
-  serv.BuildNetInputIds(blocks);
-
-  // A text page answer names its own page; any page number is tried as such.
-  const int page = bytes.size() > 3 ? bytes[3] - kFirstInputTextPage : 0;
-  if (serv.LoadInputTextPageFromAnswer(bytes, page)) {
-    ++accepted;
-    serv.StoreInputTextPage(page);
-  }
-  if (serv.LoadInputTextPage(bytes)) {
-    ++accepted;
-    serv.StoreInputTextPage(kInputTextPageCount - 1);
-  }
-  if (serv.LoadOutputTextPage(bytes)) {
-    ++accepted;
-    serv.StoreOutputTextPage(kOutputTextPageCount - 1);
-  }
-  // Every derived view of what was loaded.
-  for (int e = 0; e < kMaxInputSignals; ++e) {
-    serv.GetInputId(e);
-    serv.GetInputText(e);
-  }
-  for (int e = 0; e < kMaxOutputs; ++e) {
-    serv.GetOutputId(e);
-    serv.GetOutputText(e);
-  }
-  for (int slot = 0; slot < kSlotCount; ++slot) serv.GroupIndexOfSlot(slot);
-  serv.GetDisplayTypeCount();
-  serv.FetchInputTextPage(0);
-  serv.FetchOutputTextPage(0);
-  return accepted;
 }
 
 }  // namespace lur

@@ -10,13 +10,15 @@
 #include <string_view>
 
 #include "model/ModuleTypes.h"
+#include "model/PageCatalogue.h"
+#include "model/Protocol.h"
 
 namespace lur {
 
 class TServClass {
  public:
   static constexpr std::size_t kIdentitySize = 15;
-  static constexpr std::uint8_t kIdentityFunction = 17;
+  static constexpr std::uint8_t kIdentityFunction = fn::kIdentity;
   static constexpr std::size_t kTextSize = 14;
   static constexpr int kInputIdSlots = 11;
   static constexpr int kOutputIdSlots = 8;
@@ -26,7 +28,7 @@ class TServClass {
   static constexpr int kInputTextsPerPage = 16;
   static constexpr int kInputTextPageCount = kMaxInputSignals / kInputTextsPerPage;  // 12
   static constexpr std::size_t kInputTextPageSize = kInputTextsPerPage * kTextSize;  // 224
-  static constexpr std::uint8_t kFirstInputTextPage = 40;                            // pages 40..51
+  static constexpr std::uint8_t kFirstInputTextPage = page::kFirstInputText;         // pages 40..51
   static constexpr int kOutputTextsPerPage = 10;
   static constexpr int kOutputTextPageCount = kMaxOutputs / kOutputTextsPerPage;       // 4
   static constexpr std::size_t kOutputTextPageSize = kOutputTextsPerPage * kTextSize;  // 140
@@ -199,11 +201,6 @@ class TServClass {
   // 0: a configuration was created or opened; 1..8: keep that slot's module data
   // when a configuration is re-created; 9, 10: flags of the analog module editors.
   std::array<int, kStateFlagCount> StateFlags{};
-
-  // Feeds arbitrary bytes to every loader of this record (identity, text
-  // pages, network counts) and to the operations that follow a load; returns
-  // how many loads took the bytes. For the fuzz target.
-  static int ExerciseLoaders(std::span<const std::uint8_t> bytes);
 
  private:
   void TakeIdentity(std::span<const std::uint8_t, kIdentitySize> bytes);

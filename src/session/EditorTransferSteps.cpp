@@ -18,9 +18,8 @@ void ReportFailure(TSession& session, int code) {
 }
 
 int WritePage(TSession& session, std::span<const std::uint8_t> data) {
-  // The page writer shows the box of its own failure, so nothing is reported
-  // here: a failed page gets exactly one box.
-  return WritePageWithPoll(session.link, session.addressing, data);
+  // Reported once, by the session's page write.
+  return lur::WritePage(session.ui, session.link, session.addressing, data);
 }
 
 bool ConfirmUnchangedWrite(TSession& session) {

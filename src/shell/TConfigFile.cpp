@@ -71,8 +71,6 @@ void PutAlgorithms(TFileWriter& out, const TProgFBClass& fb, int f) {
 void ReadIdentity(TConfiguration& c, std::span<const std::uint8_t> identity) {
   TServClass& serv = c.Serv;
   serv.SetIdentityFromBytes(identity);
-  c.Reserv.ResDiscreteCount = serv.GetProcessedDiscreteCount();
-  c.Reserv.ResAnalogCount = serv.GetProcessedAnalogCount();
   serv.ClearInputIds();
   serv.ClearInputTexts();
   serv.ClearOutputIds();
@@ -88,10 +86,8 @@ void ReadModuleBlocks(TConfiguration& c, TFileReader& in) {
     const auto block = in.Take(kModuleBlockSize);
     if (s < ai) {
       c.MBA.LoadBlockFromFile(block, s);
-      c.Reserv.ResMBA[static_cast<std::size_t>(s)] = c.MBA.GetBlock(s);
     } else {
       c.MBM.PutGroupFromFile(s - ai, block);
-      c.Reserv.ResMBM[static_cast<std::size_t>(s - ai)] = c.MBM.GetGroup(s - ai);
     }
   }
 }
@@ -110,7 +106,6 @@ void BuildNetworkInputs(TConfiguration& c) {
   } else {
     serv.ClearNetCounts();
   }
-  c.Reserv.ResInputIds = serv.GetInputIds();
 }
 
 void ReadTexts(TConfiguration& c, TFileReader& in) {
@@ -119,12 +114,10 @@ void ReadTexts(TConfiguration& c, TFileReader& in) {
     serv.LoadInputTextPage(in.Take(TServClass::kInputTextPageSize));
     serv.StoreInputTextPage(p);
   }
-  c.Reserv.ResInputTexts = serv.GetInputTexts();
   for (int p = 0; p < TServClass::kOutputTextPageCount; ++p) {
     serv.LoadOutputTextPage(in.Take(TServClass::kOutputTextPageSize));
     serv.StoreOutputTextPage(p);
   }
-  c.Reserv.ResOutputTexts = serv.GetOutputTexts();
 }
 
 void ReadTables(TConfiguration& c, std::span<const std::uint8_t> bytes, int f) {
@@ -134,39 +127,29 @@ void ReadTables(TConfiguration& c, std::span<const std::uint8_t> bytes, int f) {
   ReadModuleBlocks(c, in);
 
   c.MR.PutMRFromFile(in.Take(TProgMRClass::kBlockSize));
-  c.Reserv.ResMR = c.MR.GetBlock();
   c.MBM.PutTableFromFile(in.Take(TProgMBMClass::kTableSize));
-  c.Reserv.ResMBMHead = c.MBM.GetTable();
   c.F15.PutF15FromFile(in.Take(TProgF15Class::kTableSize));
-  c.Reserv.ResF15 = c.F15.GetTable();
   BuildNetworkInputs(c);
 
   for (int k = 0; k < TProgLurClass::kPageCount; ++k) {
     c.Lur.PutPageFromFile(in.Take(TProgLurClass::kPageSize));
     c.Lur.StorePage(k);
   }
-  c.Reserv.ResDiskr = c.Lur.GetRecords();
 
   c.FB.CapFB = f;
   c.FB.PutRecordsFromFile(in.Take(c.FB.RecordFileSize()));
-  c.Reserv.SaveFB(c.FB, f);
   if (f == 60) in.Skip(kReservedGap);
 
   c.MBA.LoadUnits(in.Take(TProgMBAClass::kUnitsSize));
-  c.Reserv.ResUnits = c.MBA.GetUnits();
   ReadTexts(c, in);
 
   c.FB.PutAlgFromFile(in.Take(AlgorithmSectionSize(f)));
-  c.Reserv.SaveAlgorithms(c.FB);
-
   c.Reg.PutFileBlock(in.Take(TProgRegClass::kFileBlockSize));
-  c.Reserv.ResReg = c.Reg.GetFileBlock();
-
   c.Lur.PutTipDatFromFile(in.Take(TProgLurClass::kTipDatSize));
   c.Lur.UnpackTipDat();
-  for (int i = 0; i < static_cast<int>(TProgLurClass::kTipDatSize); ++i) {
-    c.Reserv.ResTipDat[static_cast<std::size_t>(i)] = c.Lur.GetTipDatByte(i);
-  }
+
+  // The reserve becomes the image of the file as loaded.
+  c.Reserv.SaveAll(c);
 }
 
 }  // namespace

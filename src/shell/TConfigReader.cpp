@@ -27,7 +27,7 @@ const std::vector<TForm1Control>& ReadDisables() {
 }  // namespace
 
 TConfigReader::TConfigReader(TShellContext& context)
-    : ctx_(context), reader_(context.link, context.config.Serv.GetAddressIndex()) {}
+    : ctx_(context), reader_(context.link, context.ui, context.config.Serv.GetAddressIndex()) {}
 
 bool TConfigReader::Run() {
   const auto enabledBefore = ctx_.state.enabled;
@@ -83,8 +83,6 @@ bool TConfigReader::ReadIdentity() {
     return false;
   }
   if (!c.Serv.SetIdentityFromAnswer(TPageReader::kIdentityFunction, reader_.Answer())) return Refused();
-  c.Reserv.ResDiscreteCount = c.Serv.GetProcessedDiscreteCount();
-  c.Reserv.ResAnalogCount = c.Serv.GetProcessedAnalogCount();
   c.Serv.ClearInputIds();
   c.Serv.ClearInputTexts();
   c.Serv.ClearOutputIds();
@@ -99,14 +97,12 @@ bool TConfigReader::ReadExchangeTable() {
   Step();
   if (!Page(TProgMBMClass::kTablePage)) return false;
   if (!c.MBM.PutTableFromAnswer(reader_.Answer())) return Refused();
-  c.Reserv.ResMBMHead = c.MBM.GetTable();
   std::array<TServClass::NetBlock, TProgMBMClass::kBlockCount> blocks{};
   for (int b = 0; b < TProgMBMClass::kBlockCount; ++b) {
     blocks[static_cast<std::size_t>(b)] = {static_cast<std::uint8_t>(c.MBM.GetKodF(b)),
                                            static_cast<std::uint8_t>(c.MBM.GetKolVh(b))};
   }
   c.Serv.BuildNetInputIds(blocks);
-  c.Reserv.ResInputIds = c.Serv.GetInputIds();
   return true;
 }
 
@@ -132,14 +128,10 @@ bool TConfigReader::ReadModulePages() {
     const auto page = static_cast<std::uint8_t>(slot + 1);
     Step();
     if (!Page(page)) return false;
-    if (slot < analogModules) {
-      if (!c.MBA.LoadBlockFromAnswer(reader_.Answer(), page)) return Refused();
-      c.Reserv.ResMBA[static_cast<std::size_t>(slot)] = c.MBA.GetBlock(slot);
-    } else {
-      const int group = slot - analogModules;
-      if (!c.MBM.PutGroupFromAnswer(group, reader_.Answer(), page)) return Refused();
-      c.Reserv.ResMBM[static_cast<std::size_t>(group)] = c.MBM.GetGroup(group);
-    }
+    const bool taken = slot < analogModules
+                           ? c.MBA.LoadBlockFromAnswer(reader_.Answer(), page)
+                           : c.MBM.PutGroupFromAnswer(slot - analogModules, reader_.Answer(), page);
+    if (!taken) return Refused();
   }
   return true;
 }
@@ -148,10 +140,8 @@ bool TConfigReader::ReadRelayAndF15() {
   TConfiguration& c = *scratch_;
   if (!Page(TProgMRClass::kPage)) return false;
   if (!c.MR.PutMRFromAnswer(TPageReader::kReadPageFunction, reader_.Answer())) return Refused();
-  c.Reserv.ResMR = c.MR.GetBlock();
   if (!Page(TProgF15Class::kPage)) return false;
   if (!c.F15.PutF15FromAnswer(reader_.Answer())) return Refused();
-  c.Reserv.ResF15 = c.F15.GetTable();
   return true;
 }
 
@@ -163,7 +153,6 @@ bool TConfigReader::ReadDiscreteBase() {
     if (!c.Lur.PutPageFromAnswer(reader_.Answer(), k)) return Refused();
     c.Lur.StorePage(k);
   }
-  c.Reserv.ResDiskr = c.Lur.GetRecords();
   return true;
 }
 
@@ -190,10 +179,8 @@ bool TConfigReader::ReadFunctionBlocks() {
   // Records the controller does not have must not linger from the
   // configuration that was in memory before.
   for (int i = c.FB.CapFB; i < TProgFBClass::MaxFB; ++i) c.FB.ClearRecord(i);
-  c.Reserv.SaveFB(c.FB, c.FB.CapFB);
   // The controller keeps no algorithms.
   c.FB.ResetAlgorithms();
-  c.Reserv.ClearAlgorithms();
   return true;
 }
 
@@ -209,7 +196,6 @@ bool TConfigReader::ReadControlLoops() {
     }
   }
   Step();
-  c.Reserv.ResReg = c.Reg.GetFileBlock();
   return true;
 }
 
@@ -217,7 +203,6 @@ bool TConfigReader::ReadUnits() {
   TConfiguration& c = *scratch_;
   if (!Page(TProgMBAClass::kUnitsPage)) return false;
   if (!c.MBA.LoadUnitsFromAnswer(reader_.Answer())) return Refused();
-  c.Reserv.ResUnits = c.MBA.GetUnits();
   return true;
 }
 
@@ -230,10 +215,8 @@ bool TConfigReader::ReadInputTexts() {
     c.Serv.StoreInputTextPage(p);
   }
   Step();
-  c.Reserv.ResInputTexts = c.Serv.GetInputTexts();
   // The controller keeps no output texts.
   c.Serv.BlankOutputTexts(0, kMaxOutputs);
-  c.Reserv.ResOutputTexts = c.Serv.GetOutputTexts();
   return true;
 }
 
@@ -244,15 +227,16 @@ bool TConfigReader::ReadSensorTypes() {
     if (!c.Lur.PutTipDatFromAnswer(reader_.Answer())) return Refused();
     c.Lur.UnpackTipDat();
   }
-  for (int i = 0; i < static_cast<int>(TProgLurClass::kTipDatSize); ++i) {
-    c.Reserv.ResTipDat[static_cast<std::size_t>(i)] = c.Lur.GetTipDatByte(i);
-  }
   return true;
 }
 
 void TConfigReader::Commit() {
   scratch_->Serv.FileMode = 0;
   ClearEditorChanges(*scratch_);
+  // The reserve becomes the image of what the controller holds, taken only
+  // now that every page has come: a read that fails part-way leaves it as
+  // it was, with the rest of the configuration.
+  scratch_->Reserv.SaveAll(*scratch_);
   ctx_.config = std::move(*scratch_);
   scratch_.reset();
 

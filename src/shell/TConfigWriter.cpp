@@ -4,6 +4,7 @@
 
 #include "link/TComPortClass.h"
 #include "model/ModuleTypes.h"
+#include "session/LinkReports.h"
 #include "shell/TSignalReconciliation.h"
 #include "shell/TransferTexts.h"
 #include "ui/TUserInterface.h"
@@ -29,7 +30,7 @@ int HexDigit(char c) {
 
 TConfigWriter::TConfigWriter(TShellContext& context)
     : ctx_(context),
-      reader_(context.link, context.config.Serv.GetAddressIndex()),
+      reader_(context.link, context.ui, context.config.Serv.GetAddressIndex()),
       addressing_(context.config.Serv) {}
 
 TConfigWriter::ModuleCodes TConfigWriter::ParseModuleCodes(const std::string& editModif) {
@@ -67,7 +68,11 @@ bool TConfigWriter::Run() {
   return written;
 }
 
-// The images the controller is about to hold.
+// The images the controller is about to hold, and that the end of the write
+// restores. Only these areas: the relay, function-15, control loop and
+// sensor-type areas are taken one by one, each once the controller has
+// confirmed its pages, so that a write failing before them leaves them as
+// they were.
 void TConfigWriter::SaveReserve() {
   TConfiguration& cfg = ctx_.config;
   TReservBlocksClass& r = cfg.Reserv;
@@ -142,7 +147,7 @@ bool TConfigWriter::CheckModuleSets() {
 }
 
 bool TConfigWriter::Write(std::span<const std::uint8_t> requestData) {
-  const int code = WritePageWithPoll(ctx_.link, addressing_, requestData);
+  const int code = WritePage(ctx_.ui, ctx_.link, addressing_, requestData);
   ctx_.ui.ProgressStepIt();
   return code == kResultOk;
 }

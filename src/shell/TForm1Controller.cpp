@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "link/TComPortClass.h"
-#include "link/TPageWriter.h"
 #include "model/PageCatalogue.h"
 #include "session/AccessGate.h"
 #include "session/EditorChanges.h"
+#include "session/LinkReports.h"
 #include "shell/TModuleTable.h"
 #include "shell/TNewConfiguration.h"
 #include "ui/TUserInterface.h"
@@ -112,7 +112,7 @@ void TForm1Controller::CBoxUstrZClick(int number) {
   const int oldDevice = serv.GetDeviceIndex();
   serv.SetDeviceIndex(number - 1);
   const std::array<std::uint8_t, 2> request = {page::kDeviceNumber, static_cast<std::uint8_t>(number - 1)};
-  if (WritePageWithPoll(Link(), context_.addressing, request) != kResultOk) {
+  if (WritePage(Ui(), Link(), context_.addressing, request) != kResultOk) {
     // Reported by the page write. The controller did not confirm its new
     // number: requests keep going where they went, and both lists say so.
     serv.SetDeviceIndex(oldDevice);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "link/TComPortClass.h"
+#include "session/LinkReports.h"
 
 namespace lur {
 
@@ -14,10 +15,10 @@ int TPageReader::Read(std::uint8_t page) {
 }
 
 std::span<const std::uint8_t> TPageReader::Answer() const {
-  const auto length = static_cast<std::size_t>(std::clamp<int>(link_.AnswerLength, 0, kAnswerCapacity));
+  const auto length = static_cast<std::size_t>(std::clamp<int>(link_.AnswerLength, 0, static_cast<int>(kAnswerCapacity)));
   return std::span<const std::uint8_t>(answer_).first(length);
 }
 
-void TPageReader::Report(int code) { link_.ReportError(device_, code); }
+void TPageReader::Report(int code) { ReportLinkError(ui_, link_, device_, code); }
 
 }  // namespace lur

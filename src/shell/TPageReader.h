@@ -6,17 +6,19 @@
 #include <cstdint>
 #include <span>
 
+#include "model/Protocol.h"
+
 namespace lur {
 
 class TComPortClass;
+class TUserInterface;
 
 class TPageReader {
  public:
-  static constexpr std::uint8_t kIdentityFunction = 17;
-  static constexpr std::uint8_t kReadPageFunction = 0x44;
-  static constexpr std::size_t kAnswerCapacity = 435;
+  static constexpr std::uint8_t kIdentityFunction = fn::kIdentity;
+  static constexpr std::uint8_t kReadPageFunction = fn::kReadPage;
 
-  TPageReader(TComPortClass& link, int deviceIndex) : link_(link), device_(deviceIndex) {}
+  TPageReader(TComPortClass& link, TUserInterface& ui, int deviceIndex) : link_(link), ui_(ui), device_(deviceIndex) {}
 
   // 0 or the transaction's result code; nothing is reported.
   int Identity();
@@ -30,6 +32,7 @@ class TPageReader {
 
  private:
   TComPortClass& link_;
+  TUserInterface& ui_;
   int device_;
   std::array<std::uint8_t, kAnswerCapacity> answer_{};
 };

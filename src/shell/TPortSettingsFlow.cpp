@@ -1,6 +1,7 @@
 #include "shell/TPortSettingsFlow.h"
 
 #include "link/TComPortClass.h"
+#include "session/LinkReports.h"
 #include "ui/TUserInterface.h"
 
 namespace lur {
@@ -33,7 +34,7 @@ void TPortSettingsFlow::APortExecute() {
     link_.BaudText = port_.BaudText();
     link_.StopBitsText = port_.StopBitsText();
     link_.PortName = port_.PortName();
-    if (link_.OpenPort() == -1) link_.ReportError(0, kResultPortNotOpened);
+    if (link_.OpenPort() == -1) ReportLinkError(ui_, link_, 0, kResultPortNotOpened);
     return;
   }
 }

@@ -1,7 +1,7 @@
 #include "shell/TUnitsList.h"
 
 #include "link/TComPortClass.h"
-#include "link/TPageWriter.h"
+#include "session/LinkReports.h"
 #include "model/Cp1251.h"
 #include "session/AccessGate.h"
 #include "shell/TShellContext.h"
@@ -57,7 +57,7 @@ void TUnitsList::Apply() {
   // controller is spared.
   if (!OutputAllowed(context_)) return;
   const auto page = config.MBA.GetUnitsPageData();
-  if (WritePageWithPoll(context_.link, context_.addressing, page) != kResultOk) return;
+  if (WritePage(context_.ui, context_.link, context_.addressing, page) != kResultOk) return;
   config.Reserv.ResUnits = config.MBA.GetUnits();
   Refresh();
 }

@@ -87,7 +87,7 @@ class CmdLiveTest : public ::testing::Test {
   SimLine line{clock};
   std::FILE* boxFile = std::tmpfile();
   TTerminalUserInterface ui{boxFile};
-  TComPortClass link{line, clock, ui};
+  TComPortClass link{line, clock};
   std::unique_ptr<TConfiguration> config = std::make_unique<TConfiguration>();
   TFixedAddressing addressing{0, 0};
   TSession session{*config, link, ui, addressing};

@@ -7,7 +7,6 @@
 #include "link/ScriptedPort.h"
 #include "link/TComPortClass.h"
 #include "model/Protocol.h"
-#include "ui/TScriptedUserInterface.h"
 
 namespace lur::test {
 
@@ -16,8 +15,7 @@ namespace {
 // The link under test over a port and a clock: the one place that knows what
 // building a link takes.
 struct LinkUnderTest {
-  LinkUnderTest(TSerialPort& port, TWaiter& waiter) : link(port, waiter, ui) {}
-  TScriptedUserInterface ui;
+  LinkUnderTest(TSerialPort& port, TWaiter& waiter) : link(port, waiter) {}
   TComPortClass link;
 };
 
@@ -40,7 +38,7 @@ class InputReader {
 };
 
 bool IsLinkResultCode(int code) {
-  return (code >= kResultOk && code <= 255) || code == kResultPortClosed;
+  return (code >= kResultOk && code <= 255) || code == kResultPortClosed || code == kResultNoAccess;
 }
 
 // A transaction makes at most RetriesStage1 attempts in a row that fail

@@ -13,6 +13,7 @@
 #include "link/TPageWriter.h"
 #include "link/TQtSerialPort.h"
 #include "link/TWaiter.h"
+#include "session/LinkReports.h"
 #include "ui/TScriptedUserInterface.h"
 
 namespace lur {
@@ -42,7 +43,7 @@ struct Client {
   TSteadyWaiter waiter;
   TQtSerialPort port{waiter};
   TScriptedUserInterface ui;
-  TComPortClass link{port, waiter, ui};
+  TComPortClass link{port, waiter};
   std::array<std::uint8_t, 435> answer{};
 };
 
@@ -169,7 +170,7 @@ TEST_F(LinkAgainstLursim, PageWriteWithBusyPolls) {
   Bytes page(client->answer.begin() + 3, client->answer.begin() + 3 + 97);
   page[1] = 'X';
   TFixedAddressing addressing(0, 0);
-  EXPECT_EQ(WritePageWithPoll(client->link, addressing, page), 0);
+  EXPECT_EQ(WritePage(client->ui, client->link, addressing, page), 0);
   EXPECT_TRUE(client->ui.shown.empty());
   ASSERT_EQ(client->Send(0x44, {35}), 0);
   EXPECT_EQ(client->answer[4], 'X');
@@ -178,7 +179,7 @@ TEST_F(LinkAgainstLursim, PageWriteWithBusyPolls) {
 TEST_F(LinkAgainstLursim, RenumberingThroughPage99) {
   Start({"--device", "1"});
   TFixedAddressing addressing(0, 6);  // the configured device is now 7
-  EXPECT_EQ(WritePageWithPoll(client->link, addressing, Bytes{99, 6}), 0);
+  EXPECT_EQ(WritePage(client->ui, client->link, addressing, Bytes{99, 6}), 0);
   EXPECT_EQ(addressing.AddressIndex(), 6);
   EXPECT_EQ(client->Send(17, {}, 6), 0);
 }
@@ -202,7 +203,7 @@ TEST_F(LinkAgainstLursim, SilentLineCostsFiveAttempts) {
   EXPECT_EQ(client->Send(17, {}), 130);
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
   EXPECT_GE(ms.count(), 5 * 1625);  // a lower bound only: the wait is real
-  client->link.ReportError(0, 130);
+  ReportLinkError(client->ui, client->link, 0, 130);
   EXPECT_EQ(client->ui.shown.back().text, "устройство 1 " + sim->link + " не отвечает на запрос");
 }
 
@@ -227,7 +228,7 @@ TEST_F(LinkAgainstLursim, BusyForeverEndsTheWrite) {
   ASSERT_EQ(client->Send(0x44, {35}), 0);
   Bytes page(client->answer.begin() + 3, client->answer.begin() + 3 + 97);
   TFixedAddressing addressing(0, 0);
-  EXPECT_EQ(WritePageWithPoll(client->link, addressing, page), 6);
+  EXPECT_EQ(WritePage(client->ui, client->link, addressing, page), 6);
   ASSERT_EQ(client->ui.shown.size(), 1u);
   EXPECT_EQ(client->ui.shown[0].text, "устройство 1 " + sim->link + " Идет запись базы данных. Ждите.");
 }

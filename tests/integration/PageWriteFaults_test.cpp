@@ -73,7 +73,7 @@ class PageWriteFaults : public ::testing::Test {
   TSteadyWaiter waiter;
   TQtSerialPort port{waiter};
   TScriptedUserInterface ui;
-  TComPortClass link{port, waiter, ui};
+  TComPortClass link{port, waiter};
 };
 
 TEST_F(PageWriteFaults, PollExceptionRepeatsThePageAsTheAttemptCounterAllowsThenGivesUp) {

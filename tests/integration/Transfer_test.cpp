@@ -80,7 +80,7 @@ struct Programmer {
   TSteadyWaiter waiter;
   TQtSerialPort port{waiter};
   TScriptedUserInterface ui;
-  TComPortClass link{port, waiter, ui};
+  TComPortClass link{port, waiter};
   std::unique_ptr<TConfiguration> config = std::make_unique<TConfiguration>();
   TMainState state;
   std::function<void()> noRefresh;

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "link/ScriptedPort.h"
+#include "session/LinkReports.h"
 #include "ui/TScriptedUserInterface.h"
 
 namespace lur {
@@ -20,7 +21,8 @@ class Transaction : public ::testing::Test {
   VirtualClock clock;
   ScriptedPort port{clock};
   TScriptedUserInterface ui;
-  TComPortClass link{port, clock, ui};
+  TComPortClass link{port, clock};
+  TPortLostReporter portLost{ui, link};
   std::array<std::uint8_t, 435> answer{};
 
   int Send(std::uint8_t function, Bytes data = {}, int device = 0) {
@@ -216,7 +218,7 @@ TEST_F(Transaction, ClosedPortAndFailedClear) {
   port.open = false;
   EXPECT_EQ(Send(17), 256);
   EXPECT_TRUE(port.written.empty());
-  link.ReportError(0, 256);
+  ReportLinkError(ui, link, 0, 256);
   EXPECT_FALSE(port.IsOpen());
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "Не выбран COM-порт.");
@@ -255,7 +257,7 @@ TEST_F(Transaction, ReportErrorTexts) {
   };
   for (const auto& c : cases) {
     ui.shown.clear();
-    link.ReportError(c.device, c.code);
+    ReportLinkError(ui, link, c.device, c.code);
     ASSERT_EQ(ui.shown.size(), 1u) << c.code;
     EXPECT_EQ(ui.shown[0].text, c.text);
     EXPECT_EQ(ui.shown[0].caption, c.caption);
@@ -263,7 +265,7 @@ TEST_F(Transaction, ReportErrorTexts) {
     EXPECT_EQ(ui.shown[0].buttons, MsgButtons::Ok);
   }
   ui.shown.clear();
-  link.ReportError(0, 0);
+  ReportLinkError(ui, link, 0, 0);
   EXPECT_TRUE(ui.shown.empty());
 }
 
@@ -294,7 +296,7 @@ TEST_F(Transaction, OpenPortValidatesSettingsBeforeTouchingThePort) {
   // A failed open is explained after the specified text.
   port.openSucceeds = false;
   EXPECT_EQ(link.OpenPort(), -1);
-  link.ReportError(0, 132);
+  ReportLinkError(ui, link, 0, 132);
   EXPECT_EQ(ui.shown.back().text, " невозможно открыть последовательный порт \nПорт занят.");
 }
 

@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "model/Protocol.h"
+
 namespace lur::test {
 
 inline std::vector<std::uint8_t> MakeAnswer(std::uint8_t function, std::span<const std::uint8_t> data) {
@@ -16,11 +18,21 @@ inline std::vector<std::uint8_t> MakeAnswer(std::uint8_t function, std::span<con
   return frame;
 }
 
-// A page-read answer (function 0x44): the echoed page number, then the page bytes.
-inline std::vector<std::uint8_t> MakePageAnswer(std::uint8_t page, std::span<const std::uint8_t> pageBytes) {
+// A page-read answer: the echoed page number, then the page bytes.
+inline std::vector<std::uint8_t> MakePageAnswer(std::uint8_t page, std::span<const std::uint8_t> pageBytes,
+                                                std::uint8_t function = fn::kReadPage) {
   std::vector<std::uint8_t> data{page};
   data.insert(data.end(), pageBytes.begin(), pageBytes.end());
-  return MakeAnswer(0x44, data);
+  return MakeAnswer(function, data);
+}
+
+// A page-read answer whose byte count says `count`, whatever the bytes that
+// follow: the answer of a controller that miscounts its page.
+inline std::vector<std::uint8_t> MakePageAnswerCounted(std::uint8_t count, std::uint8_t page,
+                                                       std::span<const std::uint8_t> pageBytes) {
+  auto frame = MakePageAnswer(page, pageBytes);
+  frame[2] = count;
+  return frame;
 }
 
 // Page bytes whose every byte differs from its neighbours, so that a shifted

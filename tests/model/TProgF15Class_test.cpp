@@ -140,12 +140,5 @@ TEST(TProgF15Class, UsedSignalCountNeverPassesTheBlock) {
   EXPECT_EQ(table.GetUsedSignalCount(0), 32);
 }
 
-TEST(TProgF15Class, FuzzEntryTakesWellFormedAndArbitraryBytes) {
-  EXPECT_EQ(TProgF15Class::ExerciseLoaders(MakePageAnswer(0x0B, PatternBytes(80, 1))),
-            2);                                                        // long enough for a file block too
-  EXPECT_EQ(TProgF15Class::ExerciseLoaders(PatternBytes(100, 5)), 1);  // as a file block only
-  EXPECT_EQ(TProgF15Class::ExerciseLoaders({}), 0);
-}
-
 }  // namespace
 }  // namespace lur

@@ -6,18 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "PageAnswerBuilder.h"
+
 namespace lur {
 namespace {
 
+using test::MakePageAnswer;
+
 using Bytes = std::vector<std::uint8_t>;
 using Record = TProgLurClass::Record;
-
-Bytes PageAnswer(std::uint8_t page, const Bytes& data) {
-  Bytes answer = {0x01, 0x44, static_cast<std::uint8_t>(data.size() + 1), page};
-  answer.insert(answer.end(), data.begin(), data.end());
-  answer.insert(answer.end(), {0x00, 0x00});
-  return answer;
-}
 
 Bytes Pattern(std::size_t size, std::uint8_t seed) {
   Bytes bytes(size);
@@ -106,7 +103,7 @@ TEST(TProgLurFields, WhatMakesAHandler) {
 TEST(TProgLurPages, AnswersToRecordsToPagesAreByteIdentical) {
   TProgLurClass base;
   for (int k = 0; k < 8; ++k) {
-    ASSERT_TRUE(base.PutPageFromAnswer(PageAnswer(12 + k, Pattern(192, k)), k));
+    ASSERT_TRUE(base.PutPageFromAnswer(MakePageAnswer(12 + k, Pattern(192, k)), k));
     ASSERT_TRUE(base.StorePage(k));
   }
   EXPECT_EQ(base.GetRecords()[24][0], Pattern(192, 1)[0]);  // page 1 begins at record 24
@@ -137,14 +134,14 @@ TEST(TProgLurPages, FilePagesRoundTrip) {
 
 TEST(TProgLurPages, RefusedAnswersLeaveTheBaseUnchanged) {
   const Bytes good = Pattern(192, 9);
-  Bytes cut = PageAnswer(14, good);
+  Bytes cut = MakePageAnswer(14, good);
   cut.resize(150);
-  Bytes wrongCount = PageAnswer(14, good);
+  Bytes wrongCount = MakePageAnswer(14, good);
   wrongCount[2] = 97;
   const std::pair<const char*, Bytes> cases[] = {
-      {"another page echoed", PageAnswer(15, good)},
-      {"a longer page", PageAnswer(14, Pattern(200, 9))},
-      {"a shorter page", PageAnswer(14, Pattern(100, 9))},
+      {"another page echoed", MakePageAnswer(15, good)},
+      {"a longer page", MakePageAnswer(14, Pattern(200, 9))},
+      {"a shorter page", MakePageAnswer(14, Pattern(100, 9))},
       {"count of another length", wrongCount},
       {"fewer bytes than the page", cut},
       {"empty", {}},
@@ -160,7 +157,7 @@ TEST(TProgLurPages, RefusedAnswersLeaveTheBaseUnchanged) {
     EXPECT_EQ(base.GetRecords(), records);
   }
   TProgLurClass base;
-  EXPECT_FALSE(base.PutPageFromAnswer(PageAnswer(20, good), 8));
+  EXPECT_FALSE(base.PutPageFromAnswer(MakePageAnswer(20, good), 8));
   EXPECT_FALSE(base.PutPageFromFile(Bytes(191)));
 }
 
@@ -277,7 +274,7 @@ TEST(TProgLurTipDat, AnswerUnpacksAndRoundTrips) {
   block[0] = 0x01;   // module 1, sensor 1
   block[3] = 0x80;   // module 2, bit 15
   block[15] = 0x08;  // module 8, sensor 12
-  ASSERT_TRUE(base.PutTipDatFromAnswer(PageAnswer(98, block)));
+  ASSERT_TRUE(base.PutTipDatFromAnswer(MakePageAnswer(98, block)));
   base.UnpackTipDat();
   EXPECT_EQ(base.GetTipDatBit(0, 0), 1);
   EXPECT_EQ(base.GetTipDatBit(15, 1), 1);
@@ -289,7 +286,7 @@ TEST(TProgLurTipDat, AnswerUnpacksAndRoundTrips) {
   EXPECT_EQ(out, block);
   EXPECT_EQ(TProgLurClass::GetLenTipDat(), 17);
 
-  const Bytes refused[] = {PageAnswer(97, block), PageAnswer(98, Bytes(17, 0xFF)), Bytes(10, 0)};
+  const Bytes refused[] = {MakePageAnswer(97, block), MakePageAnswer(98, Bytes(17, 0xFF)), Bytes(10, 0)};
   for (const auto& answer : refused) EXPECT_FALSE(base.PutTipDatFromAnswer(answer));
   EXPECT_FALSE(base.PutTipDatFromFile(Bytes(15, 0xFF)));
   for (int i = 0; i < 16; ++i) EXPECT_EQ(base.GetTipDatByte(i), block[i]);
@@ -343,23 +340,6 @@ TEST(TProgLurState, ConstructionDefaults) {
   EXPECT_EQ(base.CopyPos, -1);
   EXPECT_EQ(base.DiskrModified + base.SchemaSet + base.FullAccess + base.NHandlers, 0);
   EXPECT_EQ(base.GetTipDatModule(), 0);
-}
-
-// ---- loaders with arbitrary bytes ---------------------------------------------------
-
-TEST(TProgLurLoaders, ExerciseLoadersTakesOnlyWhatFits) {
-  EXPECT_EQ(TProgLurClass::ExerciseLoaders({}), 0);
-  EXPECT_EQ(TProgLurClass::ExerciseLoaders(PageAnswer(19, Pattern(192, 0))),
-            3);  // page, file page, file block
-  EXPECT_EQ(TProgLurClass::ExerciseLoaders(PageAnswer(98, Pattern(16, 0))), 2);  // answer, file block
-  std::mt19937 random(11);
-  for (int round = 0; round < 200; ++round) {
-    Bytes bytes(random() % 260);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
-    const int accepted = TProgLurClass::ExerciseLoaders(bytes);
-    EXPECT_GE(accepted, 0);
-    EXPECT_LE(accepted, 4);
-  }
 }
 
 }  // namespace

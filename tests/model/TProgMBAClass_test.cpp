@@ -330,11 +330,5 @@ TEST(TProgMBAClass, CalibrationStates) {
   EXPECT_EQ(mba.GetCalibrText(7), "");
 }
 
-TEST(TProgMBAClass, FuzzEntryTakesWellFormedAndArbitraryBytes) {
-  EXPECT_EQ(TProgMBAClass::ExerciseLoaders(MakePageAnswer(2, PatternBytes(168, 1))), 3);
-  EXPECT_EQ(TProgMBAClass::ExerciseLoaders(MakePageAnswer(35, PatternBytes(96, 1))), 2);
-  EXPECT_EQ(TProgMBAClass::ExerciseLoaders({}), 0);
-}
-
 }  // namespace
 }  // namespace lur

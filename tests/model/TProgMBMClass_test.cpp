@@ -426,11 +426,5 @@ TEST(TProgMBMClass, OutOfRangeIndicesTouchNothing) {
   EXPECT_EQ(mbm.GetPoz(48), "");
 }
 
-TEST(TProgMBMClass, FuzzEntryTakesWellFormedAndArbitraryBytes) {
-  EXPECT_EQ(TProgMBMClass::ExerciseLoaders(MakePageAnswer(0x0A, PatternBytes(193, 1))), 2);
-  EXPECT_GE(TProgMBMClass::ExerciseLoaders(PatternBytes(500, 3)), 1);
-  EXPECT_EQ(TProgMBMClass::ExerciseLoaders({}), 0);
-}
-
 }  // namespace
 }  // namespace lur

@@ -5,17 +5,14 @@
 #include <random>
 #include <vector>
 
+#include "PageAnswerBuilder.h"
+
 namespace lur {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using test::MakePageAnswer;
 
-Bytes PageAnswer(std::uint8_t function, std::uint8_t page, const Bytes& data) {
-  Bytes answer = {0x01, function, static_cast<std::uint8_t>(data.size() + 1), page};
-  answer.insert(answer.end(), data.begin(), data.end());
-  answer.insert(answer.end(), {0x00, 0x00});
-  return answer;
-}
+using Bytes = std::vector<std::uint8_t>;
 
 Bytes Pattern(std::size_t size, std::uint8_t seed) {
   Bytes bytes(size);
@@ -118,7 +115,7 @@ TEST(TProgMRRecords, ModuleCopyAndReplaceClearsForeignInputs) {
 TEST(TProgMRPage, AnswerToBlockToWriteIsByteIdentical) {
   TProgMRClass table;
   const Bytes data = Pattern(120, 3);
-  ASSERT_TRUE(table.PutMRFromAnswer(0x44, PageAnswer(0x44, 9, data)));
+  ASSERT_TRUE(table.PutMRFromAnswer(0x44, MakePageAnswer(9, data)));
   const auto out = table.GetBlockForTransfer();
   EXPECT_EQ(out[0], 9);
   EXPECT_EQ(Bytes(out.begin() + 1, out.end()), data);
@@ -141,9 +138,9 @@ TEST(TProgMRPage, FileBlockRoundTripSetsThePageNumber) {
 
 TEST(TProgMRPage, RefusedAnswersLeaveTheTableUnchanged) {
   const Bytes good = Pattern(120, 7);
-  Bytes cut = PageAnswer(0x44, 9, good);
+  Bytes cut = MakePageAnswer(9, good);
   cut.resize(60);
-  Bytes wrongCount = PageAnswer(0x44, 9, good);
+  Bytes wrongCount = MakePageAnswer(9, good);
   wrongCount[2] = 200;
   struct Case {
     const char* name;
@@ -151,10 +148,10 @@ TEST(TProgMRPage, RefusedAnswersLeaveTheTableUnchanged) {
     Bytes answer;
   };
   const Case cases[] = {
-      {"another function", 0x03, PageAnswer(0x44, 9, good)},
-      {"another page echoed", 0x44, PageAnswer(0x44, 10, good)},
-      {"a longer page", 0x44, PageAnswer(0x44, 9, Pattern(192, 7))},
-      {"a shorter page", 0x44, PageAnswer(0x44, 9, Pattern(40, 7))},
+      {"another function", 0x03, MakePageAnswer(9, good)},
+      {"another page echoed", 0x44, MakePageAnswer(10, good)},
+      {"a longer page", 0x44, MakePageAnswer(9, Pattern(192, 7))},
+      {"a shorter page", 0x44, MakePageAnswer(9, Pattern(40, 7))},
       {"count of another length", 0x44, wrongCount},
       {"fewer bytes than the page", 0x44, cut},
       {"empty", 0x44, {}},
@@ -197,23 +194,6 @@ TEST(TProgMRState, CheckMRField) {
       {"-32768", true}, {"1a", true},    {"99999999999999999999", true},
   };
   for (const auto& [text, bad] : cases) EXPECT_EQ(TProgMRClass::CheckMRField(text), bad) << text;
-}
-
-// ---- loaders with arbitrary bytes -----------------------------------------------------
-
-TEST(TProgMRLoaders, ExerciseLoadersTakesOnlyWhatFits) {
-  EXPECT_EQ(TProgMRClass::ExerciseLoaders({}), 0);
-  EXPECT_EQ(TProgMRClass::ExerciseLoaders(PageAnswer(0x44, 9, Pattern(120, 0))),
-            3);                                                 // answer, file, module 1
-  EXPECT_EQ(TProgMRClass::ExerciseLoaders(Pattern(24, 5)), 0);  // module number 5 is past the table
-  std::mt19937 random(3);
-  for (int round = 0; round < 200; ++round) {
-    Bytes bytes(random() % 200);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
-    const int accepted = TProgMRClass::ExerciseLoaders(bytes);
-    EXPECT_GE(accepted, 0);
-    EXPECT_LE(accepted, 3);
-  }
 }
 
 }  // namespace

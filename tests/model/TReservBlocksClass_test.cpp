@@ -5,6 +5,8 @@
 #include <memory>
 #include <type_traits>
 
+#include "PageAnswerBuilder.h"
+#include "model/TConfiguration.h"
 #include "model/TProgF15Class.h"
 #include "model/TProgFBClass.h"
 #include "model/TProgLurClass.h"
@@ -126,6 +128,83 @@ TEST(TReservBlocksClass, TablesGoAndComeBackByAssignment) {
   mbm.SetTable(reserve->ResMBMHead);
   EXPECT_EQ(mbm.GetKodF(4), 3);
   EXPECT_EQ(mbm.GetSpeed(), 2);
+}
+
+// A configuration whose every table holds bytes of its own, none of them the
+// reserve's starting zeros or empty texts.
+std::unique_ptr<TConfiguration> FilledConfiguration() {
+  using test::PatternBytes;
+  auto c = std::make_unique<TConfiguration>();
+  const std::array<std::uint8_t, 15> identity = {6, 1, 6, 3, 7, 14, 10, 0, 0, 0, 0, 1, 47, 6, 1};
+  EXPECT_TRUE(c->Serv.SetIdentityFromBytes(identity));
+  c->Serv.MakeDefaultInputIds();
+  c->Serv.MakeDefaultOutputIds();
+  c->Serv.SetOutputIdSlot(39, 7, "K");
+  for (int e = 0; e < 192; ++e) c->Serv.SetDefaultInputText(e);
+  c->Serv.SetOutputText("Насос", 39);
+  for (int m = 0; m < 8; ++m) {
+    EXPECT_TRUE(c->MBA.LoadBlock(PatternBytes(169, static_cast<std::uint8_t>(10 + m)), m));
+    EXPECT_TRUE(c->MBM.PutGroupFromFile(m, PatternBytes(169, static_cast<std::uint8_t>(90 + m))));
+  }
+  EXPECT_TRUE(c->MBA.LoadUnits(PatternBytes(96, 3)));
+  EXPECT_TRUE(c->MR.PutMRFromFile(PatternBytes(121, 4)));
+  EXPECT_TRUE(c->MBM.PutTableFromFile(PatternBytes(194, 5)));
+  EXPECT_TRUE(c->F15.PutF15FromFile(PatternBytes(81, 6)));
+  for (int k = 0; k < TProgLurClass::kPageCount; ++k) {
+    EXPECT_TRUE(c->Lur.PutPageFromFile(PatternBytes(192, static_cast<std::uint8_t>(20 + k))));
+    c->Lur.StorePage(k);
+  }
+  EXPECT_TRUE(c->Lur.PutTipDatFromFile(PatternBytes(16, 7)));
+  EXPECT_TRUE(c->FB.PutRecordsFromFile(PatternBytes(c->FB.RecordFileSize(), 8)));
+  EXPECT_TRUE(c->FB.PutAlgFromFile(PatternBytes(c->FB.AlgFileSize(), 9)));
+  EXPECT_TRUE(c->Reg.PutFileBlock(PatternBytes(336, 10)));
+  return c;
+}
+
+TEST(TReservBlocksClass, SaveAllTakesEveryAreaFromItsTable) {
+  const auto c = FilledConfiguration();
+  auto& r = c->Reserv;
+  r.SaveAll(*c);
+
+  EXPECT_EQ(r.ResDiscreteCount, 47);
+  EXPECT_EQ(r.ResAnalogCount, 6);
+  for (int m = 0; m < 8; ++m) {
+    EXPECT_EQ(r.ResMBA[static_cast<std::size_t>(m)], c->MBA.GetBlock(m)) << m;
+    EXPECT_EQ(r.ResMBM[static_cast<std::size_t>(m)], c->MBM.GetGroup(m)) << m;
+  }
+  EXPECT_EQ(r.ResMR, c->MR.GetBlock());
+  EXPECT_EQ(r.ResMBMHead, c->MBM.GetTable());
+  EXPECT_EQ(r.ResF15, c->F15.GetTable());
+  EXPECT_EQ(r.ResDiskr, c->Lur.GetRecords());
+  EXPECT_EQ(r.ResInputTexts, c->Serv.GetInputTexts());
+  EXPECT_EQ(r.ResOutputTexts, c->Serv.GetOutputTexts());
+  EXPECT_EQ(r.ResUnits, c->MBA.GetUnits());
+  EXPECT_EQ(r.ResInputIds, c->Serv.GetInputIds());
+  EXPECT_EQ(r.ResOutputIds, c->Serv.GetOutputIds());
+  for (int i = 0; i < 120; ++i) {
+    const auto row = static_cast<std::size_t>(i);
+    EXPECT_EQ(r.ResFB[row], c->FB.GetRecord(i)) << i;
+    EXPECT_EQ(r.ResAlgName[row], c->FB.GetAlgNameBytes(i)) << i;
+    EXPECT_EQ(r.ResAlgHead[row], c->FB.GetAlgHead(i)) << i;
+    for (int k = 0; k < 120; ++k)
+      ASSERT_EQ(r.ResAlgFB[row][static_cast<std::size_t>(k)], c->FB.GetAlgFB(i, k));
+  }
+  EXPECT_EQ(r.ResNAlg, c->FB.NAlg);
+  EXPECT_EQ(r.ResReg, c->Reg.GetFileBlock());
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(r.ResTipDat[static_cast<std::size_t>(i)], c->Lur.GetTipDatByte(i));
+}
+
+TEST(TReservBlocksClass, SaveAllTakesFunctionBlocksUpToTheActiveCapacity) {
+  const auto c = FilledConfiguration();
+  auto& r = c->Reserv;
+  r.SaveAll(*c);
+  const auto before = r.ResFB[70];
+  c->FB.CapFB = 60;
+  c->FB.ClearRecord(10);
+  c->FB.ClearRecord(70);
+  r.SaveAll(*c);
+  EXPECT_EQ(r.ResFB[10], TProgFBClass::Record{});
+  EXPECT_EQ(r.ResFB[70], before);  // a record a 60-block layout does not hold
 }
 
 }  // namespace

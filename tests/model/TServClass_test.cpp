@@ -6,10 +6,15 @@
 #include <random>
 #include <vector>
 
+#include "PageAnswerBuilder.h"
 #include "model/Cp1251.h"
+#include "model/Protocol.h"
 
 namespace lur {
 namespace {
+
+using test::MakeAnswer;
+using test::MakePageAnswer;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -29,20 +34,7 @@ TServClass::Identity MakeIdentity(std::array<std::uint8_t, 8> slots, std::uint8_
   return id;
 }
 
-Bytes IdentityAnswer(const TServClass::Identity& id) {
-  Bytes answer = {0x01, 17, 15};
-  answer.insert(answer.end(), id.begin(), id.end());
-  answer.insert(answer.end(), {0x00, 0x00});  // CRC, checked by the link
-  return answer;
-}
-
-// Page-read answer: address, 0x44, count, echoed page, page bytes, CRC.
-Bytes PageAnswer(std::uint8_t page, const Bytes& data) {
-  Bytes answer = {0x01, 0x44, static_cast<std::uint8_t>(data.size() + 1), page};
-  answer.insert(answer.end(), data.begin(), data.end());
-  answer.insert(answer.end(), {0x00, 0x00});
-  return answer;
-}
+Bytes IdentityAnswer(const TServClass::Identity& id) { return MakeAnswer(fn::kIdentity, id); }
 
 Bytes Pattern(std::size_t size, std::uint8_t seed) {
   Bytes bytes(size);
@@ -379,7 +371,7 @@ TEST(TServTextPages, AnswerToTextsToPageIsByteIdentical) {
   TServClass serv;
   for (int page = 0; page < 12; ++page) {
     const Bytes data = Pattern(224, static_cast<std::uint8_t>(page));
-    ASSERT_TRUE(serv.LoadInputTextPageFromAnswer(PageAnswer(40 + page, data), page));
+    ASSERT_TRUE(serv.LoadInputTextPageFromAnswer(MakePageAnswer(40 + page, data), page));
     ASSERT_TRUE(serv.StoreInputTextPage(page));
   }
   EXPECT_EQ(serv.GetInputTexts()[16][0], Pattern(224, 1)[0]);
@@ -413,13 +405,13 @@ TEST(TServTextPages, FileBlocksRoundTrip) {
 
 TEST(TServTextPages, RefusedAnswersLeaveTheTransferPageUnchanged) {
   const Bytes good = Pattern(224, 3);
-  Bytes longer = PageAnswer(41, Pattern(230, 3));
-  Bytes shortCount = PageAnswer(41, good);
+  Bytes longer = MakePageAnswer(41, Pattern(230, 3));
+  Bytes shortCount = MakePageAnswer(41, good);
   shortCount[2] = 200;
-  Bytes cut = PageAnswer(41, good);
+  Bytes cut = MakePageAnswer(41, good);
   cut.resize(100);
   const std::pair<const char*, Bytes> cases[] = {
-      {"another page echoed", PageAnswer(42, good)},
+      {"another page echoed", MakePageAnswer(42, good)},
       {"count of a longer page", longer},
       {"count below the page", shortCount},
       {"fewer bytes than the page", cut},
@@ -434,7 +426,7 @@ TEST(TServTextPages, RefusedAnswersLeaveTheTransferPageUnchanged) {
     EXPECT_EQ(Bytes(page.begin(), page.end()), Pattern(224, 77));
   }
   TServClass serv;
-  EXPECT_FALSE(serv.LoadInputTextPageFromAnswer(PageAnswer(52, good), 12));
+  EXPECT_FALSE(serv.LoadInputTextPageFromAnswer(MakePageAnswer(52, good), 12));
   EXPECT_FALSE(serv.LoadInputTextPage(Bytes(223)));
   EXPECT_FALSE(serv.LoadOutputTextPage(Bytes(139)));
 }
@@ -450,25 +442,6 @@ TEST(TServClassState, ConstructionDefaults) {
   EXPECT_EQ(serv.FileMode + serv.Modified + serv.InputTextsEdited + serv.OutputTextsEdited, 0);
   EXPECT_EQ(std::accumulate(serv.StateFlags.begin(), serv.StateFlags.end(), 0), 0);
   for (const auto& text : serv.GetInputTexts()) EXPECT_EQ(text, TServClass::Text{});
-}
-
-// ---- loaders with arbitrary bytes ---------------------------------------------------
-
-TEST(TServLoaders, ExerciseLoadersTakesOnlyWhatFits) {
-  EXPECT_EQ(TServClass::ExerciseLoaders({}), 0);
-  // An identity answer is taken by the answer loader only: read as file bytes, its
-  // function code 17 would be the code of slot 0.
-  const Bytes answer = IdentityAnswer(MakeIdentity({1, 7, 3, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(TServClass::ExerciseLoaders(answer), 1);
-  EXPECT_EQ(TServClass::ExerciseLoaders(PageAnswer(45, Pattern(224, 0))), 3);  // answer, file, output block
-  std::mt19937 random(7);
-  for (int round = 0; round < 200; ++round) {
-    Bytes bytes(random() % 300);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
-    const int accepted = TServClass::ExerciseLoaders(bytes);
-    EXPECT_GE(accepted, 0);
-    EXPECT_LE(accepted, 5);
-  }
 }
 
 }  // namespace

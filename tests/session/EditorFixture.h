@@ -93,7 +93,7 @@ struct EditorFixture {
   VirtualClock clock;
   SimLine line;
   TScriptedUserInterface ui;
-  TComPortClass link{line, clock, ui};
+  TComPortClass link{line, clock};
   TConfiguration config;
   TServAddressing addressing{config.Serv};
   TSession session{config, link, ui, addressing};

@@ -51,7 +51,7 @@ class LivePollerTest : public ::testing::Test {
   ManualPollTimer timer{clock};
   SimLine line{clock};
   SlowUser ui;
-  TComPortClass link{line, clock, ui};
+  TComPortClass link{line, clock};
   TConfiguration config;
   TServAddressing addressing{config.Serv};
   TSession session{config, link, ui, addressing};
@@ -120,7 +120,7 @@ TEST_F(LivePollerTest, AFailedPollStopsPollingBeforeItsOneBox) {
     clock2.timer = &timer2;
     SimLine line2{clock2};
     SlowUser ui2;
-    TComPortClass link2{line2, clock2, ui2};
+    TComPortClass link2{line2, clock2};
     link2.PortName = "COM1";
     TConfiguration config2;
     TServAddressing addressing2{config2.Serv};

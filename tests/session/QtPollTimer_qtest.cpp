@@ -43,7 +43,7 @@ class QtPollTimerTest : public QObject {
     test::VirtualClock clock;
     test::ScriptedPort port(clock);
     TScriptedUserInterface ui;
-    TComPortClass link(port, clock, ui);
+    TComPortClass link(port, clock);
     TConfiguration config;
     TFixedAddressing addressing(0, 0);
     TSession session{config, link, ui, addressing};

@@ -72,7 +72,7 @@ class Transfer : public ::testing::Test {
   test::VirtualClock clock;
   SimPort device{clock};
   TScriptedUserInterface ui;
-  TComPortClass link{device, clock, ui};
+  TComPortClass link{device, clock};
   std::unique_ptr<TConfiguration> config = std::make_unique<TConfiguration>();
   TMainState state;
   int views = 0;

@@ -35,7 +35,7 @@ struct Form1Fixture : ::testing::Test {
   test::VirtualClock clock;
   test::ScriptedPort port{clock};
   TScriptedUserInterface ui;
-  TComPortClass link{port, clock, ui};
+  TComPortClass link{port, clock};
   std::unique_ptr<TConfiguration> config = std::make_unique<TConfiguration>();
   TMainState state;
   FakeEditors editors;

@@ -62,7 +62,7 @@ struct MainWindow {
   TQtWaiter waiter;
   TQtSerialPort serial{waiter};
   ScriptedQtUserInterface ui;
-  TComPortClass link{serial, waiter, ui};
+  TComPortClass link{serial, waiter};
   TEditorRegistry editors;
   TForm1Controller form{*config, link, ui, state, editors, dir.File("config/FParol.dat")};
   TForm1 window{form};

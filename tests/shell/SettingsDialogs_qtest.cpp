@@ -22,7 +22,7 @@ class SettingsDialogs : public QObject {
     test::VirtualClock clock;
     test::ScriptedPort port{clock};
     TScriptedUserInterface ui;
-    TComPortClass link{port, clock, ui};
+    TComPortClass link{port, clock};
     TQtSettingsDialogs dialogs;
     std::vector<std::string> ports = {"/dev/ttyUSB0", "/dev/pts/7"};
     TPortSettingsFlow flow{link, ui, dialogs.Dialogs(), [this] { return ports; }};

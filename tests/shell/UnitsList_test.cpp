@@ -16,7 +16,7 @@ struct UnitsFixture : ::testing::Test {
   test::VirtualClock clock;
   test::ScriptedPort port{clock};
   TScriptedUserInterface ui;
-  TComPortClass link{port, clock, ui};
+  TComPortClass link{port, clock};
   std::unique_ptr<TConfiguration> config = std::make_unique<TConfiguration>();
   TMainState state;
   TShellContext context{*config, link, ui, state, [] {}, [] {}};

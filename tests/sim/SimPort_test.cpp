@@ -22,7 +22,7 @@ class SimPortTest : public ::testing::Test {
   VirtualClock clock;
   SimPort port{clock};
   TScriptedUserInterface ui;
-  TComPortClass link{port, clock, ui};
+  TComPortClass link{port, clock};
   std::array<std::uint8_t, kAnswerCapacity> answer{};
 };
 

@@ -147,6 +147,9 @@ void TForm1::BuildMenu() {
   MenuItem(port, "MPortOut", "Вывод на СОМ-порт", aOutPort_);
   MenuItem(port, "N1", "Настройка СОМ порта", aPort_);
   MenuItem(port, "N2", "Настройка обмена", aNastr_);
+  // The exchange journal, a window of the program's own (it connects this).
+  port->addSeparator();
+  port->addAction("Журнал обмена")->setObjectName("AJurnal");
   menuParol_ = bar->addMenu("     Пароль");
   menuParol_->setObjectName("MParol");
   MenuItem(menuParol_, "N1Parol", "Замена пароля", aParol_);
