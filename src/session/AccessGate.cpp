@@ -2,13 +2,15 @@
 
 #include <string>
 
+#include "link/TComPortClass.h"
 #include "session/TSession.h"
+#include "ui/TUserInterface.h"
 
 namespace lur {
 
 bool OutputAllowed(TSession& session) {
   if (session.config.Lur.FullAccess == 1) return true;
-  ShowWarning(session.ui, std::string(kNoOutputAccessText));
+  ShowWarning(session.ui, kNoAccessText);
   return false;
 }
 

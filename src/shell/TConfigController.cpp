@@ -6,7 +6,6 @@
 
 namespace lur {
 
-const char* const kInputErrorText = " Ошибка ввода ";
 
 namespace {
 
@@ -175,7 +174,7 @@ char TConfigController::EditModifKeyPress(char key) {
   const int v = HexValue(key);
   if (v < 0) return 0;
   if (IsReservedCode(v)) {
-    ShowError(ui_, kInputErrorText);
+    ShowError(ui_, kInputErrorMessage);
     return 0;
   }
   return ModuleCodeDigit(v);
@@ -188,7 +187,7 @@ bool TConfigController::EditModifChange(const std::string& text) {
     valid = valid && v >= 0 && !IsReservedCode(v);
   }
   if (!valid) {
-    ShowError(ui_, kInputErrorText);
+    ShowError(ui_, kInputErrorMessage);
     return false;
   }
   EditModif.clear();
@@ -203,7 +202,7 @@ bool TConfigController::EditModifChange(const std::string& text) {
 
 bool TConfigController::CheckAndReorder() {
   if (EditModif.empty()) {
-    ShowError(ui_, kInputErrorText);
+    ShowError(ui_, kInputErrorMessage);
     return false;
   }
   std::array<int, kSlotCount> typed{};

@@ -17,9 +17,6 @@ namespace lur {
 struct TConfiguration;
 class TUserInterface;
 
-// " Ошибка ввода "
-extern const char* const kInputErrorText;
-
 // The module set the dialog closed with, in the controller's slot order.
 struct TNewModuleSet {
   std::array<int, kSlotCount> types{};
@@ -56,7 +53,7 @@ class TConfigController {
   std::array<bool, kSlotCount> MVSTNewEnabled{};
   std::array<bool, kSlotCount> MVSTNewVisible{};
   int TModInd = 0;
-  bool ErrorTextVisible = false;  // "ошибка" beside EditModif, with kInputErrorText
+  bool ErrorTextVisible = false;  // "ошибка" beside EditModif, with kInputErrorMessage
 
   // ---- handlers ----------------------------------------------------------------
   // The list of `slot` (0..7) now shows module type `type`.

@@ -4,6 +4,8 @@
 
 #include "link/TComPortClass.h"
 #include "model/ModuleTypes.h"
+#include "session/AccessGate.h"
+#include "session/AccessGate.h"
 #include "session/LinkReports.h"
 #include "shell/TSignalReconciliation.h"
 #include "shell/TransferTexts.h"
@@ -50,10 +52,7 @@ bool TConfigWriter::HasModule(int type) const {
 
 bool TConfigWriter::Run() {
   TConfiguration& cfg = ctx_.config;
-  if (cfg.Lur.FullAccess != 1) {
-    ShowWarning(ctx_.ui, std::string(kNoWriteAccessText));
-    return false;
-  }
+  if (!OutputAllowed(ctx_)) return false;
   codes_ = ParseModuleCodes(ctx_.state.editModif);
   cfgAI_ = cfg.Serv.GetAiModuleCount();
   writeBlocks_ = cfg.FB.Capacity();

@@ -5,8 +5,6 @@
 namespace lur {
 
 inline constexpr std::string_view kSixtyBlocksText = "Прибор  на 60 ФБ";
-inline constexpr std::string_view kNoWriteAccessText =
-    "Ваш уровень доступа не позволяет\nпроизводить вывод в СОМ-порт";
 // The first letter is a Latin K, as the controller's tool has always shown it.
 inline constexpr std::string_view kNoModulesText = "Kонфигурация не задана";
 inline constexpr std::string_view kSameModulesText =

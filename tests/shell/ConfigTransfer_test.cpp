@@ -320,7 +320,7 @@ TEST_F(Transfer, LimitedAccessSendsNothing) {
   ReadConfiguration();
   config->Lur.FullAccess = 0;
   EXPECT_FALSE(transfer.OutPortClick());
-  EXPECT_EQ(ui.Texts(), std::vector<std::string>{std::string(kNoWriteAccessText)});
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{std::string(kNoAccessText)});
   EXPECT_TRUE(device.requests.empty());
 }
 

@@ -16,6 +16,7 @@
 
 #include "model/ModuleTypes.h"
 #include "shell/TConfigController.h"
+#include "ui/TUserInterface.h"
 
 namespace lur {
 namespace {
@@ -199,7 +200,7 @@ void TConfig::Draw() {
   if (editModif_->text() != QString::fromStdString(f.EditModif)) {
     editModif_->setText(QString::fromStdString(f.EditModif));
   }
-  errorText_->setText(f.ErrorTextVisible ? QString(kInputErrorText) : QString("ошибка"));
+  errorText_->setText(f.ErrorTextVisible ? QString(kInputErrorMessage) : QString("ошибка"));
   errorText_->setVisible(f.ErrorTextVisible);
   for (int s = 0; s < kSlotCount; ++s) {
     m_[s]->setCurrentIndex(f.M[s]);
