@@ -12,7 +12,7 @@
 
 namespace lur {
 
-class TProgF15Class {
+class TProgF15Class : public TExchangeHeadFields<TProgF15Class> {
  public:
   static constexpr std::uint8_t kPage = page::kFunction15;
   static constexpr std::size_t kTableSize = 81;  // page number + 2 blocks
@@ -35,18 +35,9 @@ class TProgF15Class {
 
   TProgF15Class();
 
-  // Fields of block b (0 or 1). An invalid b reads 0 and writes nothing; a
-  // value is cut to its field's width.
-  int GetKodF(int b) const { return Block(b).Get(ExchangeHead::KodF); }
-  void SetKodF(int b, int value) { Block(b).Set(ExchangeHead::KodF, value); }
-  int GetKolVh(int b) const { return Block(b).Get(ExchangeHead::KolVh); }
-  void SetKolVh(int b, int value) { Block(b).Set(ExchangeHead::KolVh, value); }
-  int GetUstr(int b) const { return Block(b).Get(ExchangeHead::Ustr); }
-  void SetUstr(int b, int value) { Block(b).Set(ExchangeHead::Ustr, value); }
-  int GetAdBegDat(int b) const { return Block(b).Get(ExchangeHead::AdBegDat); }
-  void SetAdBegDat(int b, int value) { Block(b).Set(ExchangeHead::AdBegDat, value); }
-  int GetKolDat(int b) const { return Block(b).Get(ExchangeHead::KolDat); }
-  void SetKolDat(int b, int value) { Block(b).Set(ExchangeHead::KolDat, value); }
+  // The head's fields of block b (0 or 1) come from TExchangeHeadFields: an
+  // invalid b reads 0 and writes nothing; a value is cut to its field's width.
+
   // Bits 4 and 5 of byte 7, other bits kept; any non-zero `on` sets.
   int GetKvit(int b) const { return Block(b).Get(kKvit); }
   void SetKvit(int b, int on) { Block(b).Set(kKvit, on != 0); }
@@ -80,6 +71,8 @@ class TProgF15Class {
   int PopupF15Block = -1;  // block last addressed by a right click, -1 none
 
  private:
+  friend class TExchangeHeadFields<TProgF15Class>;
+
   static constexpr RecordRow<kBlockSize, kTableSize> kBlocks{1, kBlockSize, kBlockCount};
   static constexpr BitField<kBlockSize> kKvit{7, 4, 1};
   static constexpr BitField<kBlockSize> kSbros{7, 5, 1};

@@ -18,7 +18,7 @@
 
 namespace lur {
 
-class TProgMBMClass {
+class TProgMBMClass : public TExchangeHeadFields<TProgMBMClass> {
  public:
   static constexpr std::uint8_t kTablePage = page::kExchange;
   static constexpr std::size_t kTableSize = 194;  // page number, 16 blocks, settings byte
@@ -52,17 +52,8 @@ class TProgMBMClass {
   TProgMBMClass();
 
   // ---- exchange blocks (b = 0..15; an invalid b reads 0 and writes nothing) ----
-  // A value is cut to its field's width.
-  int GetKodF(int b) const { return Block(b).Get(ExchangeHead::KodF); }
-  void SetKodF(int b, int value) { Block(b).Set(ExchangeHead::KodF, value); }
-  int GetKolVh(int b) const { return Block(b).Get(ExchangeHead::KolVh); }
-  void SetKolVh(int b, int value) { Block(b).Set(ExchangeHead::KolVh, value); }
-  int GetUstr(int b) const { return Block(b).Get(ExchangeHead::Ustr); }
-  void SetUstr(int b, int value) { Block(b).Set(ExchangeHead::Ustr, value); }
-  int GetAdBegDat(int b) const { return Block(b).Get(ExchangeHead::AdBegDat); }  // unsigned 16-bit
-  void SetAdBegDat(int b, int value) { Block(b).Set(ExchangeHead::AdBegDat, value); }
-  int GetKolDat(int b) const { return Block(b).Get(ExchangeHead::KolDat); }
-  void SetKolDat(int b, int value) { Block(b).Set(ExchangeHead::KolDat, value); }
+  // The head's fields (GetKodF .. SetKolDat) come from TExchangeHeadFields; a
+  // value is cut to its field's width.
   int GetStAddr_Beg1(int b) const { return Block(b).Get(kStAddrBeg1); }
   void SetStAddr_Beg1(int b, int value) { Block(b).Set(kStAddrBeg1, value); }
   int GetStAddr_Beg2(int b) const { return Block(b).Get(kStAddrBeg2); }
@@ -195,6 +186,8 @@ class TProgMBMClass {
   int BaseRewrite = 0;      // 1: the discrete signal base must be rewritten
 
  private:
+  friend class TExchangeHeadFields<TProgMBMClass>;
+
   // Exchange block fields after the common head.
   static constexpr RecordRow<kBlockSize, kTableSize> kBlocks{1, kBlockSize, kBlockCount};
   static constexpr BitField<kBlockSize> kTipUstr{7, 0, 4};
