@@ -48,7 +48,7 @@ void Compare(const TDumpNode& a, const TDumpNode& b, const std::string& path,
     case TDumpNode::Kind::Object: {
       for (const auto& [key, value] : a.Members()) {
         const auto it = std::find_if(b.Members().begin(), b.Members().end(),
-                                     [&](const auto& m) { return m.first == key; });
+                                     [&name = key](const auto& m) { return m.first == name; });
         if (it == b.Members().end()) {
           out.push_back({Join(path, Words(key)), OneLine(value), ""});
         } else {
@@ -57,7 +57,7 @@ void Compare(const TDumpNode& a, const TDumpNode& b, const std::string& path,
       }
       for (const auto& [key, value] : b.Members()) {
         const bool inA = std::any_of(a.Members().begin(), a.Members().end(),
-                                     [&](const auto& m) { return m.first == key; });
+                                     [&name = key](const auto& m) { return m.first == name; });
         if (!inA) out.push_back({Join(path, Words(key)), "", OneLine(value)});
       }
       return;
