@@ -14,8 +14,8 @@
 #include "link/TPageWriter.h"
 #include "model/TConfiguration.h"
 #include "session/InputsView.h"
-#include "session/SimLine.h"
 #include "session/TSession.h"
+#include "support/SimPort.h"
 #include "ui/TTerminalUserInterface.h"
 
 namespace lur::test {
@@ -84,7 +84,7 @@ class CmdLiveTest : public ::testing::Test {
   }
 
   VirtualClock clock;
-  SimLine line{clock};
+  SimPort line{clock};
   std::FILE* boxFile = std::tmpfile();
   TTerminalUserInterface ui{boxFile};
   TComPortClass link{line, clock};
@@ -127,7 +127,7 @@ TEST_F(CmdLiveTest, JsonGivesOneObjectAPoll) {
 TEST_F(CmdLiveTest, AFailedPollPrintsTheWindowsMessageAndExitsOne) {
   int inputReads = 0;
   // The second poll's input read gets no answer.
-  line.fault = [&inputReads](const Frame& request, std::optional<Frame> answer) -> std::optional<Frame> {
+  line.rewriteAnswer = [&inputReads](const Frame& request, std::optional<Frame> answer) -> std::optional<Frame> {
     if (request[1] == 2 && ++inputReads >= 2) return std::nullopt;
     return answer;
   };

@@ -12,10 +12,10 @@
 #include "link/ScriptedPort.h"
 #include "link/TComPortClass.h"
 #include "model/TConfiguration.h"
-#include "session/SimLine.h"
 #include "session/TEditorTransfer.h"
 #include "session/TServAddressing.h"
 #include "session/TSession.h"
+#include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
 
 namespace lur::test {
@@ -91,7 +91,7 @@ struct EditorFixture {
   }
 
   VirtualClock clock;
-  SimLine line;
+  SimPort line;
   TScriptedUserInterface ui;
   TComPortClass link{line, clock};
   TConfiguration config;

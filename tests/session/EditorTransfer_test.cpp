@@ -5,20 +5,21 @@
 
 #include "session/AccessGate.h"
 #include "session/EditorFixture.h"
+#include "session/FailedAnswerCases.h"
 #include "session/MarkEdited.h"
 
 namespace lur::test {
 namespace {
 
 // Page numbers of the page requests (0x44 or 0x45) the controller received.
-std::vector<int> PagesOf(const SimLine& line, std::uint8_t function) {
+std::vector<int> PagesOf(const SimPort& line, std::uint8_t function) {
   std::vector<int> pages;
   for (const Frame& r : line.RequestsOf(function)) pages.push_back(r[2]);
   return pages;
 }
 
 // The controller's bytes of a page (after the page number).
-std::vector<std::uint8_t> ControllerPage(SimLine& line, std::uint8_t page) {
+std::vector<std::uint8_t> ControllerPage(SimPort& line, std::uint8_t page) {
   return *line.Controller().Pages().Find(page);
 }
 
@@ -60,27 +61,14 @@ TEST_F(EditorTransferTest, ReadTakesEveryPageClearsTheFlagAndRefreshesTheReserve
 }
 
 TEST_F(EditorTransferTest, ReadFailingPartWayLeavesMemoryFlagAndReserveAsTheyWere) {
-  struct Case {
-    const char* what;
-    std::function<std::optional<Frame>(const Frame&, std::optional<Frame>)> fault;
-    int code;
-  };
-  const Case cases[] = {
-      {"silent", [](const Frame&, std::optional<Frame>) { return std::optional<Frame>(); }, kResultNoAnswer},
-      {"exception 2", [](const Frame& r, std::optional<Frame>) { return std::optional(ExceptionAnswer(r, 2)); }, 2},
-      // A sound frame that holds one byte less than the page: the table
-      // refuses it.
-      {"short page", [](const Frame&, std::optional<Frame> a) { return std::optional(OneByteShort(*a)); },
-       kResultBadData},
-  };
-  for (const Case& c : cases) {
+  // A page one byte short is refused by the table.
+  for (const FailedAnswerCase& c : kFailedAnswerCases) {
     SCOPED_TRACE(c.what);
     f.ui.shown.clear();
     f.line.requests.clear();
     const auto reserve = f.config.Reserv.ResDiskr;
-    f.line.fault = [&c](const Frame& request, std::optional<Frame> answer) {
-      return request[1] == 0x44 && request[2] == 15 ? c.fault(request, std::move(answer)) : answer;
-    };
+    f.line.ClearFaults();
+    f.line.FailPage(0x44, 15, c.fault);
 
     EXPECT_EQ(f.discrete.Read(), TransferOutcome::Failed);
 
@@ -116,7 +104,7 @@ TEST_F(EditorTransferTest, ConfirmedWriteClearsTheFlagAndTheReserveTakesWhatWasW
 TEST_F(EditorTransferTest, WriteFailingPartWayKeepsTheFlagTheEditsAndTheReserve) {
   // The completion poll after page 14 gets no answer: the write stops there.
   int lastPage = 0;
-  f.line.fault = [&lastPage](const Frame& request, std::optional<Frame> answer) -> std::optional<Frame> {
+  f.line.rewriteAnswer = [&lastPage](const Frame& request, std::optional<Frame> answer) -> std::optional<Frame> {
     if (request[1] == 0x45) lastPage = request[2];
     if (request[1] == 14 && lastPage == 14) return std::nullopt;
     return answer;
@@ -236,7 +224,7 @@ TEST_F(EditorTransferTest, ClosingWithChangesAsksAndDoesWhatTheUserChose) {
     const auto edited = g.config.Lur.GetRecords();
     g.line.requests.clear();
     if (c.failWrite) {
-      g.line.fault = [](const Frame& r, std::optional<Frame> a) { return r[1] == 14 ? std::nullopt : a; };
+      g.line.rewriteAnswer = [](const Frame& r, std::optional<Frame> a) { return r[1] == 14 ? std::nullopt : a; };
     }
     g.ui.answers = {c.answer};
 

@@ -4,14 +4,16 @@
 
 #include <functional>
 
+#include "link/Crc16.h"
 #include "link/TComPortClass.h"
 #include "model/TConfiguration.h"
+#include "session/FailedAnswerCases.h"
 #include "session/InputsView.h"
 #include "session/LiveAnswer.h"
 #include "session/PollClock.h"
-#include "session/SimLine.h"
 #include "session/TServAddressing.h"
 #include "session/TSession.h"
+#include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
 
 namespace lur::test {
@@ -38,18 +40,18 @@ class LivePollerTest : public ::testing::Test {
   // The requests of the last n polls' worth, as (function, start, quantity).
   std::vector<std::array<int, 3>> Reads() const {
     std::vector<std::array<int, 3>> out;
-    for (const Frame& r : line.requests) out.push_back({r[1], r[2] << 8 | r[3], r[4] << 8 | r[5]});
+    for (const SimPort::Request& q : line.requests) {
+      const Frame& r = q.bytes;
+      out.push_back({r[1], r[2] << 8 | r[3], r[4] << 8 | r[5]});
+    }
     return out;
   }
-  void FailInputs(std::function<std::optional<Frame>(const Frame&, std::optional<Frame>)> how) {
-    line.fault = [how](const Frame& request, std::optional<Frame> answer) {
-      return request[1] == 2 ? how(request, std::move(answer)) : answer;
-    };
-  }
+  // Every read of the inputs (function 2) fails so.
+  void FailInputs(sim::StagedFault how) { line.Fail({std::uint8_t{2}, std::nullopt}, how); }
 
   PollClock clock;
   ManualPollTimer timer{clock};
-  SimLine line{clock};
+  SimPort line{clock};
   SlowUser ui;
   TComPortClass link{line, clock};
   TConfiguration config;
@@ -100,25 +102,13 @@ TEST_F(LivePollerTest, ATickArrivingDuringASlowPollStartsNoSecondPoll) {
 }
 
 TEST_F(LivePollerTest, AFailedPollStopsPollingBeforeItsOneBox) {
-  struct Case {
-    const char* what;
-    std::function<std::optional<Frame>(const Frame&, std::optional<Frame>)> fault;
-    int code;
-  };
-  const Case cases[] = {
-      {"silent", [](const Frame&, std::optional<Frame>) { return std::optional<Frame>(); }, kResultNoAnswer},
-      {"exception", [](const Frame& r, std::optional<Frame>) { return std::optional(ExceptionAnswer(r, 2)); }, 2},
-      // A correct frame with one data byte missing: a byte count that does
-      // not match the request.
-      {"byte count", [](const Frame&, std::optional<Frame> a) { return std::optional(OneByteShort(*a)); },
-       kResultBadData},
-  };
-  for (const Case& c : cases) {
+  // One data byte missing leaves a byte count that does not match the request.
+  for (const FailedAnswerCase& c : kFailedAnswerCases) {
     SCOPED_TRACE(c.what);
     PollClock clock2;
     ManualPollTimer timer2{clock2};
     clock2.timer = &timer2;
-    SimLine line2{clock2};
+    SimPort line2{clock2};
     SlowUser ui2;
     TComPortClass link2{line2, clock2};
     link2.PortName = "COM1";
@@ -127,7 +117,7 @@ TEST_F(LivePollerTest, AFailedPollStopsPollingBeforeItsOneBox) {
     TSession session2{config2, link2, ui2, addressing2};
     InputsView view2{session2};
     TLivePoller poller2{session2, timer2, view2};
-    line2.fault = [&c](const Frame& r, std::optional<Frame> a) { return r[1] == 2 ? c.fault(r, std::move(a)) : a; };
+    line2.Fail({std::uint8_t{2}, std::nullopt}, c.fault);
     bool pollingAtBox = true;
     bool timerAtBox = true;
     // The user leaves the box open for half a minute.
@@ -177,7 +167,7 @@ TEST_F(LivePollerTest, ClosingStopsTheRequestsAndShowingAgainRestartsThem) {
 
 TEST_F(LivePollerTest, TheClockWindowKeepsPollingAfterAFailureWithOneBoxEach) {
   view.keepPolling = true;
-  FailInputs([](const Frame& r, std::optional<Frame>) { return std::optional(ExceptionAnswer(r, 4)); });
+  FailInputs(ExceptionAnswer(4));
   // Ticks keep coming while each box is open; none starts a poll.
   ui.onBox = [this] { clock.Advance(10000); };
 
@@ -234,7 +224,7 @@ TEST_F(LivePollerTest, TheReaderDecodesBitsAndRegistersAndRefusesWhatNoReadCarri
   EXPECT_FALSE(reader.Bit(0));
 
   // Bits past the quantity are padding, whatever the byte holds.
-  line.fault = [](const Frame& request, std::optional<Frame> answer) {
+  line.rewriteAnswer = [](const Frame& request, std::optional<Frame> answer) {
     if (request[1] == 2 && answer) {
       (*answer)[3] |= 0xF8;
       AppendCrc16(answer->data(), answer->size() - 2);
@@ -247,7 +237,7 @@ TEST_F(LivePollerTest, TheReaderDecodesBitsAndRegistersAndRefusesWhatNoReadCarri
   EXPECT_FALSE(reader.Bit(3));
   EXPECT_FALSE(reader.Bit(7));
   EXPECT_EQ(reader.Data().size(), 1u);
-  line.fault = nullptr;
+  line.rewriteAnswer = nullptr;
 
   line.requests.clear();
   EXPECT_EQ(reader.Read(5, 0, 1), kResultFunctionRefused);

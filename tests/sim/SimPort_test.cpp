@@ -80,5 +80,22 @@ TEST_F(SimPortTest, RebuildKeepsPagesAndStagedFaults) {
   EXPECT_EQ(answer[4], 'u');
 }
 
+TEST(SimPortPagesTest, ThePagesHookChangesTheFactoryPagesBeforeTheControllerTakesThem) {
+  VirtualClock clock;
+  SimPort port(clock, {}, [](sim::PageStore& pages) {
+    pages.Put(35, std::vector<std::uint8_t>(96, 'h'));
+    pages.Remove(9);
+  });
+  TScriptedUserInterface ui;
+  TComPortClass link{port, clock};
+  std::array<std::uint8_t, kAnswerCapacity> answer{};
+
+  EXPECT_EQ(link.Transact(0, fn::kReadPage, 1, std::array<std::uint8_t, 1>{35}.data(), answer), 0);
+  EXPECT_EQ(answer[4], 'h');
+  EXPECT_EQ(port.Page(35), std::vector<std::uint8_t>(96, 'h'));
+  EXPECT_EQ(port.Controller().Pages().Find(9), nullptr);
+  EXPECT_NE(port.Controller().Pages().Find(10), nullptr);
+}
+
 }  // namespace
 }  // namespace lur::test

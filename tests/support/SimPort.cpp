@@ -18,10 +18,17 @@ sim::PageStore DefaultPagesOf(const sim::SimOptions& options) {
 
 }  // namespace
 
-SimPort::SimPort(VirtualClock& clock, const sim::SimOptions& options)
-    : SimPort(clock, options, DefaultPagesOf(options)) {}
+SimPort::SimPort(TWaiter& clock, const sim::SimOptions& options) : SimPort(clock, options, DefaultPagesOf(options)) {}
 
-SimPort::SimPort(VirtualClock& clock, const sim::SimOptions& options, sim::PageStore pages) : clock_(clock) {
+SimPort::SimPort(TWaiter& clock, const sim::SimOptions& options,
+                 const std::function<void(sim::PageStore&)>& pagesEdit)
+    : SimPort(clock, options, [&] {
+        sim::PageStore pages = DefaultPagesOf(options);
+        if (pagesEdit) pagesEdit(pages);
+        return pages;
+      }()) {}
+
+SimPort::SimPort(TWaiter& clock, const sim::SimOptions& options, sim::PageStore pages) : clock_(clock) {
   Rebuild(options, std::move(pages));
 }
 
@@ -33,7 +40,7 @@ void SimPort::Rebuild(const sim::SimOptions& options, sim::PageStore pages) {
   options_ = options;
   // A fixed calendar start keeps the clock registers the same on every run.
   controller_ = std::make_unique<sim::SimController>(
-      options_, std::move(pages), [this] { return clock_.now; }, sim::ClockTime{});
+      options_, std::move(pages), [this] { return clock_.NowMs(); }, sim::ClockTime{});
   controller_->Faults() = staged;
   Observe();
 }
@@ -48,17 +55,24 @@ void SimPort::Observe() {
 void SimPort::Write(const std::uint8_t* data, std::size_t count) {
   const Bytes request(data, data + count);
   const bool paged = count > 4 && (request[1] == fn::kReadPage || request[1] == fn::kWritePage);
-  if (count >= 2) requests.push_back({request[1], paged ? request[2] : std::uint8_t{0}, request[0], request, clock_.now});
-  if (const auto answer = controller_->Answer(request)) incoming_.insert(incoming_.end(), answer->begin(), answer->end());
+  if (count >= 2) {
+    requests.push_back({request[1], paged ? request[2] : std::uint8_t{0}, request[0], request, clock_.NowMs()});
+  }
+  std::optional<Frame> answer = controller_->Answer(request);
+  if (rewriteAnswer) answer = rewriteAnswer(request, std::move(answer));
+  if (answer) incoming_.insert(incoming_.end(), answer->begin(), answer->end());
+  answerPending_ = true;
 }
 
 int SimPort::Read(std::uint8_t* buffer, int count) {
+  if (answerPending_ && answerDelayMs > 0) clock_.SleepMs(answerDelayMs);
+  answerPending_ = false;
   int got = 0;
   while (got < count && !incoming_.empty()) {
     buffer[got++] = incoming_.front();
     incoming_.pop_front();
   }
-  if (got < count) clock_.now += got == 0 ? TotalReadTimeoutMs(count) : kInterByteTimeoutMs;
+  if (got < count) clock_.SleepMs(got == 0 ? TotalReadTimeoutMs(count) : kInterByteTimeoutMs);
   return got;
 }
 
@@ -95,6 +109,14 @@ int SimPort::Count(std::uint8_t function) const {
   int n = 0;
   for (const Request& r : requests) n += r.function == function;
   return n;
+}
+
+std::vector<Frame> SimPort::RequestsOf(std::uint8_t function) const {
+  std::vector<Frame> out;
+  for (const Request& r : requests) {
+    if (r.function == function) out.push_back(r.bytes);
+  }
+  return out;
 }
 
 void SimPort::ForgetRequests() {

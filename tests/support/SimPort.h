@@ -1,18 +1,23 @@
 #pragma once
 // The simulated controller behind a serial port, in this process and on
 // virtual time: every frame written goes to a lur::sim::SimController, its
-// answer is what the next reads return. Reads that come up short advance the
-// clock by the time-out a real port would wait, so a silent controller costs
-// TotalReadTimeoutMs. The port records what it saw and lets a test stage the
-// controller's per-page and per-request faults at any point of an exchange.
+// answer is what the next reads return. All time on the line passes through
+// the waiter's SleepMs: reads that come up short sleep the time-out a real
+// port would wait, so a silent controller costs TotalReadTimeoutMs, and a
+// clock that fires timers there sees them fire while a request waits. The
+// port records what it saw and lets a test stage the controller's per-page and
+// per-request faults at any point of an exchange, or rewrite any answer.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "link/ScriptedPort.h"
 #include "link/TSerialPort.h"
+#include "link/TWaiter.h"
 #include "sim/FaultPlan.h"
 #include "sim/PageStore.h"
 #include "sim/SimController.h"
@@ -20,9 +25,11 @@
 
 namespace lur::test {
 
+using Frame = std::vector<std::uint8_t>;
+
 class SimPort : public TSerialPort {
  public:
-  using Bytes = std::vector<std::uint8_t>;
+  using Bytes = Frame;
   struct Request {
     std::uint8_t function;
     std::uint8_t page;  // 0 for requests without a page
@@ -32,9 +39,10 @@ class SimPort : public TSerialPort {
   };
 
   // A controller made by the options, holding the default pages of its
-  // modules, or the given ones.
-  explicit SimPort(VirtualClock& clock, const sim::SimOptions& options = {});
-  SimPort(VirtualClock& clock, const sim::SimOptions& options, sim::PageStore pages);
+  // modules, those pages as pagesEdit changed them, or the given ones.
+  explicit SimPort(TWaiter& clock, const sim::SimOptions& options = {});
+  SimPort(TWaiter& clock, const sim::SimOptions& options, const std::function<void(sim::PageStore&)>& pagesEdit);
+  SimPort(TWaiter& clock, const sim::SimOptions& options, sim::PageStore pages);
 
   void Open(const TPortSettings&) override { open_ = true; }
   void Close() noexcept override { open_ = false; }
@@ -63,6 +71,12 @@ class SimPort : public TSerialPort {
   void FailRequest(unsigned nth, sim::StagedFault fault) { Fail({}, fault, nth); }
   void ClearFaults() { controller_->Faults().Clear(); }
 
+  // Rewrites the controller's answer (staged faults applied) to a request;
+  // nullopt is silence. Unlike a staged fault, the request has been served.
+  std::function<std::optional<Frame>(const Frame& request, std::optional<Frame> answer)> rewriteAnswer;
+  // The time the controller takes before its answer starts.
+  int answerDelayMs = 0;
+
   // What happened: every frame written, and the page writes the controller
   // accepted (page -> its last bytes, and their order).
   std::vector<Request> requests;
@@ -72,17 +86,20 @@ class SimPort : public TSerialPort {
   std::vector<std::uint8_t> PagesRead() const;
   std::vector<std::uint8_t> PagesWritten() const;
   int Count(std::uint8_t function) const;
+  // The requests of a function, in order.
+  std::vector<Frame> RequestsOf(std::uint8_t function) const;
   void ForgetRequests();
 
  private:
   void Observe();
   std::vector<std::uint8_t> PagesOf(std::uint8_t function) const;
 
-  VirtualClock& clock_;
+  TWaiter& clock_;
   sim::SimOptions options_;
   std::unique_ptr<sim::SimController> controller_;
   std::deque<std::uint8_t> incoming_;
   bool open_ = true;
+  bool answerPending_ = false;
 };
 
 // Shorthands for staged faults.
