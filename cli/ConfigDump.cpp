@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "cli/HexText.h"
+#include "model/HexText.h"
 #include "model/Cp1251.h"
 #include "shell/TConfigFile.h"
 #include "shell/TFileOperations.h"

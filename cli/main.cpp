@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/CmdDiff.h"
-#include "cli/HexText.h"
+#include "model/HexText.h"
 #include "cli/CmdDump.h"
 #include "cli/CmdLive.h"
 #include "cli/CmdNew.h"

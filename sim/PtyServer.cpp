@@ -13,18 +13,9 @@
 #include <thread>
 #include <utility>
 
-namespace lur::sim {
+#include "model/HexText.h"
 
-std::string HexBytes(std::span<const std::uint8_t> bytes) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  std::string text;
-  for (const std::uint8_t b : bytes) {
-    if (!text.empty()) text.push_back(' ');
-    text.push_back(kDigits[b >> 4]);
-    text.push_back(kDigits[b & 0x0F]);
-  }
-  return text;
-}
+namespace lur::sim {
 
 std::chrono::microseconds WireTime(std::size_t bytes, unsigned baud) {
   if (baud == 0) return std::chrono::microseconds(0);

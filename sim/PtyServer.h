@@ -59,7 +59,4 @@ class PtyServer {
 // 8 data bits, parity or a second stop bit, stop bit).
 std::chrono::microseconds WireTime(std::size_t bytes, unsigned baud);
 
-// Hexadecimal bytes separated by blanks, for the exchange log.
-std::string HexBytes(std::span<const std::uint8_t> bytes);
-
 }  // namespace lur::sim

@@ -29,16 +29,6 @@ bool ParseBaud(const std::string& text, int& baud) {
   return true;
 }
 
-// A guard that marks the link busy for the length of a transaction.
-class TBusy {
- public:
-  explicit TBusy(bool& flag) : flag_(flag) { flag_ = true; }
-  ~TBusy() { flag_ = false; }
-
- private:
-  bool& flag_;
-};
-
 }  // namespace
 
 TComPortClass::TComPortClass(TSerialPort& port, TWaiter& waiter) : port_(port), waiter_(waiter) {}
@@ -139,7 +129,6 @@ int TComPortClass::Exchange(int deviceIndex, std::uint8_t function, int dataLeng
   AppendCrc16(frame_.data(), static_cast<std::size_t>(dataLength) + 2);
 
   if (!port_.IsOpen()) return kResultPortClosed;
-  TBusy busy(inTransaction_);
   return RunAttempts(function, answer);
 }
 

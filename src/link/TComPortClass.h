@@ -83,10 +83,6 @@ class TComPortClass {
   // Waits ms milliseconds on the monotonic clock.
   void Pause(int ms);
 
-  // True while a transaction runs: live-view timers that fire while a wait
-  // services painting skip their tick instead of starting another one.
-  bool InTransaction() const { return inTransaction_; }
-
   std::uint32_t GetRetriesStage1() const { return RetriesStage1; }
   void SetRetriesStage1(std::uint32_t v) { RetriesStage1 = v; }
   void SetRetriesStage2(std::uint32_t v) { RetriesStage2 = v; }
@@ -145,7 +141,6 @@ class TComPortClass {
   TTrafficObserver* observer_ = nullptr;
   std::vector<std::uint8_t> frame_;
   std::string openFailure_;
-  bool inTransaction_ = false;
 };
 
 // The pause after a failed attempt.

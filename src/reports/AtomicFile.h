@@ -1,8 +1,6 @@
 #pragma once
-// Replacing a file in one step: the new content goes to a temporary file in
-// the same folder, which is flushed to disk and then renamed over the old
-// one. Until the rename the old file is untouched; a failure on the way
-// removes the temporary file and leaves the old one as it was.
+// A report file replaced in one step (WriteFileReplacing of the model's
+// file access), with the failure in words.
 #include <string>
 #include <string_view>
 

@@ -1,11 +1,11 @@
 #include "session/TTrafficLog.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <span>
 
 #include "link/TComPortClass.h"
+#include "model/HexText.h"
+#include "model/TFileAccess.h"
 #include "ui/TUserInterface.h"
 
 namespace lur {
@@ -84,13 +84,7 @@ std::string TTrafficLog::FormatFrame(std::int64_t sinceOriginMs, TrafficDirectio
                                      std::span<const std::uint8_t> bytes) {
   std::string line = Seconds(sinceOriginMs);
   line += direction == TrafficDirection::Sent ? " ->" : " <-";
-  static const char kDigits[] = "0123456789ABCDEF";
-  line.reserve(line.size() + 3 * bytes.size());
-  for (const std::uint8_t b : bytes) {
-    line += ' ';
-    line += kDigits[b >> 4];
-    line += kDigits[b & 0x0F];
-  }
+  if (!bytes.empty()) line += ' ' + HexBytes(bytes);
   return line;
 }
 
@@ -110,23 +104,11 @@ bool SaveTrafficLog(TUserInterface& ui, const TTrafficLog& log) {
   const std::optional<std::string> path = ui.ChooseFile(choice);
   if (!path || path->empty()) return false;
 
-  const std::string temporary = *path + ".tmp";
-  bool written = false;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (out) {
-      const std::string text = log.Text();
-      out.write(text.data(), static_cast<std::streamsize>(text.size()));
-      out.close();
-      written = !out.fail();
-    }
+  const std::string text = log.Text();
+  if (WriteFileReplacing(*path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())) ==
+      TFileWriteResult::Written) {
+    return true;
   }
-  std::error_code error;
-  if (written) {
-    std::filesystem::rename(temporary, *path, error);
-    if (!error) return true;
-  }
-  std::filesystem::remove(temporary, error);
   ShowError(ui, "Невозможно записать файл " + *path);
   return false;
 }

@@ -32,8 +32,7 @@ int HexDigit(char c) {
 
 TConfigWriter::TConfigWriter(TShellContext& context)
     : ctx_(context),
-      reader_(context.link, context.ui, context.config.Serv.GetAddressIndex()),
-      addressing_(context.config.Serv) {}
+      reader_(context.link, context.ui, context.config.Serv.GetAddressIndex()) {}
 
 TConfigWriter::ModuleCodes TConfigWriter::ParseModuleCodes(const std::string& editModif) {
   ModuleCodes codes{};
@@ -146,7 +145,7 @@ bool TConfigWriter::CheckModuleSets() {
 }
 
 bool TConfigWriter::Write(std::span<const std::uint8_t> requestData) {
-  const int code = WritePage(ctx_.ui, ctx_.link, addressing_, requestData);
+  const int code = WritePage(ctx_.ui, ctx_.link, ctx_.addressing, requestData);
   ctx_.ui.ProgressStepIt();
   return code == kResultOk;
 }

@@ -47,7 +47,6 @@ class TConfigWriter {
 
   TShellContext& ctx_;
   TPageReader reader_;
-  TServAddressing addressing_;
   ModuleCodes codes_{};
   int cfgAI_ = 0;
   int devDI_ = 0;

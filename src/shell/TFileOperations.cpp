@@ -5,7 +5,7 @@
 
 #include "shell/TConfigFile.h"
 #include "model/TConfiguration.h"
-#include "shell/TFileAccess.h"
+#include "model/TFileAccess.h"
 #include "shell/TMainState.h"
 #include "shell/TModuleTable.h"
 #include "shell/TShellContext.h"

@@ -9,7 +9,7 @@
 #include "shell/TConfigController.h"
 #include "shell/TConfigFile.h"
 #include "model/TConfiguration.h"
-#include "shell/TFileAccess.h"
+#include "model/TFileAccess.h"
 #include "shell/TFileOperations.h"
 #include "shell/TMainState.h"
 #include "ui/TUserInterface.h"

@@ -1,4 +1,4 @@
-#include "cli/HexText.h"
+#include "model/HexText.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "shell/TFileAccess.h"
+#include "model/TFileAccess.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

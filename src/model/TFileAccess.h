@@ -1,7 +1,8 @@
 #pragma once
-// Whole-file reads and writes for the configuration files. A save never
-// leaves a half-written file: the bytes go to a temporary file beside the
-// target, which replaces the target only once it is complete and on disk.
+// Whole-file reads and writes of every file the program keeps (configuration
+// files, reports, the exchange journal). A save never leaves a half-written
+// file: the bytes go to a temporary file beside the target, which replaces
+// the target only once it is complete and on disk.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
