@@ -198,6 +198,10 @@ class TServClass {
   int OutputTextsEdited = 0;
   int FileMode = 0;  // 1: configuration from a file or newly created
   int Modified = 0;  // 1: changes not yet saved or written
+  // Bit q: input text page q (controller page 40 + q) holds a text the
+  // controller has not confirmed (a refused or failed write, or the limited
+  // access level); the next text write sends it along.
+  int UnsentInputTextPages = 0;
   // 0: a configuration was created or opened; 1..8: keep that slot's module data
   // when a configuration is re-created; 9, 10: flags of the analog module editors.
   std::array<int, kStateFlagCount> StateFlags{};

@@ -6,7 +6,8 @@ namespace lur {
 
 // Every editor that keeps a modified flag in its table is listed here, once.
 bool UnsentEditorChanges(const TConfiguration& config) {
-  return config.Lur.DiskrModified != 0 || config.FB.FBModified != 0 || config.Reg.RegModified != 0;
+  return config.Lur.DiskrModified != 0 || config.FB.FBModified != 0 || config.Reg.RegModified != 0 ||
+         config.Serv.UnsentInputTextPages != 0;
 }
 
 void ClearEditorChanges(TConfiguration& config) {
@@ -16,6 +17,7 @@ void ClearEditorChanges(TConfiguration& config) {
   config.FB.FBModifiedSave = 0;
   config.Reg.RegModified = 0;
   config.Reg.RegModifiedSave = 0;
+  config.Serv.UnsentInputTextPages = 0;
 }
 
 }  // namespace lur

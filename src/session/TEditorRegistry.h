@@ -21,6 +21,9 @@ enum class TEditor {
   TimeDate,            // ButTimeDate
   InputInform,         // InformBut
   OutputInform,        // InformButMR
+  FunctionBlocks,      // the function block editor (AFB of the discrete editor)
+  InputDetail,         // "Информация о входе": an analog or network input, request.entry
+  OutputDetail,        // "Информация о дискретном выходе": output request.entry
 };
 
 struct TEditorRequest {
@@ -28,6 +31,7 @@ struct TEditorRequest {
   int slot = 0;    // 1-based slot of the row (module editors)
   int module = 0;  // 1-based number of the module in its own table
   int type = 0;    // the slot's module type code
+  int entry = -1;  // 0-based signal or output entry of a detail window
 };
 
 class TEditorRegistry {

@@ -1,0 +1,21 @@
+#pragma once
+// How a dialog shared by several editors "marks a change": the editor that
+// opened it says what a change means for it (the function block editor marks
+// its blocks, the discrete editor its processing table) before showing it.
+#include <functional>
+#include <utility>
+
+namespace lur {
+
+class TDialogChangeMark {
+ public:
+  void Set(std::function<void()> mark) { mark_ = std::move(mark); }
+  void operator()() const {
+    if (mark_) mark_();
+  }
+
+ private:
+  std::function<void()> mark_;
+};
+
+}  // namespace lur

@@ -1,0 +1,117 @@
+#pragma once
+// The logic of the discrete processing editor ("Программирование обработки
+// дискретных входов"): the schema of input handlers over the discrete signal
+// base, its selection, the commands that create, retarget, delete and find
+// handlers, the commands on their blocks, texts, archiving and contact type,
+// and the text page written when a text changes. The schema state lives in
+// the discrete signal base, so it survives closing the window; the
+// controller keeps only what the view draws besides (per-row hint wording,
+// highlights, the in-place text edit). No widgets: the view draws Layout()
+// and calls the operations, named after the window's handlers.
+#include <array>
+#include <string>
+
+#include "discrete/TDiscreteDialogs.h"
+#include "discrete/TFormPrgDActions.h"
+#include "discrete/TSchemaLayout.h"
+#include "session/TControlStates.h"
+#include "session/TEditorRegistry.h"
+#include "session/TSession.h"
+
+namespace lur {
+
+class TFormPrgDController {
+ public:
+  static constexpr const char* kCaption = "Программирование обработки дискретных входов";
+  static constexpr const char* kDeviceCaption = "Программирование обработки дискретных входов ЛУР-05 устройство ";
+
+  TFormPrgDController(TSession& session, TDiscreteDialogForms& forms, TDiscreteDialogWindows& windows,
+                      const TEditorRegistry& editors);
+
+  // ---- showing and transfer --------------------------------------------------------
+  // Each showing: in-place edit closed, marks cleared, then OpenFileClick in
+  // file mode (LabelFile shown) or InPortClick (hidden); PrgDShown = 1.
+  void FormShow();
+  // While PrgDShown is 0 only rebuilds, with the device caption; in file mode
+  // nothing else. (The editor's own read comes with the transfer commands.)
+  void InPortClick();
+  void OpenFileClick();  // rebuilds from memory, caption unchanged
+  void RebuildSchema();
+
+  // ---- selection -------------------------------------------------------------------
+  void RowClick(int row, bool ctrl);  // a left click on any element of a row
+  void ScrollBox1Click();             // a click on the empty schema
+  enum class TPopup { Row, Schema };
+  // A right click on row `row` (-1: the background at the mouse's height, a
+  // row index when that height is a row's): which menu opens; the Row
+  // menu's items are enabled for the selection.
+  TPopup RightClick(int row, bool onRowElement);
+
+  // ---- handlers ----------------------------------------------------------------------
+  void CreatVhButClick();
+  void PMenu1IdClick(int row = -1);  // row >= 0: a double click on that row's input panel
+  void PMenu2DelClick();
+  void PMenu3NVhClick();
+  void PMenu2InfClick();
+  void InformButMRClick();
+  void InfVyhClick();
+  void PMenu1FBClick();
+  void PMenu2CopClick();  // copies the marked rows' records into the copy buffer
+
+  void CreatSignButClick();
+  void PMenu1SignClick(int row = -1);  // row >= 0: a double click on that row's signalling block
+  void DelSignClick();
+  void CreatZaderButClick();
+  void PMenu1ZaderClick(int row = -1);
+  void DelZaderClick();
+  void CreatVyhButClick();
+  void PMenu1VyhClick(int row = -1);
+  void DelVyhClick();
+  // row >= 0: a double click on that row's text label (the in-place edit);
+  // -1: the command, with the text dialog.
+  void PMenu2TextClick(int row = -1);
+  void EditTextExit(const std::string& text);  // the in-place edit loses the focus
+  void PMenu2ArhivClick();
+  void ArhivClick(int row, bool down);       // the row's archive button
+  void PanInp1SpBClick(int row, bool down);  // the row's contact button
+
+  // ---- what the view shows -----------------------------------------------------------
+  const TSchemaLayout& Layout() const { return layout_; }
+  const std::string& Caption() const { return caption_; }
+  std::string EditModif() const;  // module type codes in hexadecimal, concatenated
+  std::string TipModInd() const;  // the display caption of DisplayType
+  bool LabelFileShown() const { return labelFile_; }
+  const TControlStates<TFormPrgDAction>& Actions() const { return actions_; }
+
+  struct TInPlaceEdit {
+    bool active = false;
+    int row = -1;
+    int signal = -1;     // the text is committed to this signal at focus-out
+    std::string text;
+    TSchemaRect rect;    // over the text label, 4 pixels higher
+  };
+  // While active, the shortcuts of ADelChoose, ACopy, AInsertPaspGroup,
+  // AChooseAll and ACut are removed and the schema's pop-up menu is off.
+  const TInPlaceEdit& InPlaceEdit() const { return inPlace_; }
+  // Where the view scrolls after a command (content y), -1 for nowhere.
+  int ScrollTarget() const { return scrollTarget_; }
+
+ private:
+  TSession& session_;
+  TDiscreteDialogForms& forms_;
+  TDiscreteDialogWindows& windows_;
+  const TEditorRegistry& editors_;
+
+  TSchemaLayout layout_;
+  std::string caption_ = kCaption;
+  bool labelFile_ = false;
+  TControlStates<TFormPrgDAction> actions_;
+  TInPlaceEdit inPlace_;
+  int scrollTarget_ = -1;
+  // Per row: the hint names the base address once the text was edited.
+  std::array<bool, 192> textHint_{};
+  std::array<bool, 192> bandSelected_{};
+  std::array<bool, 192> panelSelected_{};
+};
+
+}  // namespace lur
