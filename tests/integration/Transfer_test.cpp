@@ -130,7 +130,10 @@ TEST_P(TransferRoundTrip, WhatIsReadIsWhatAControllerHoldsAfterTheWrite) {
 
 // With and without modules of types 14, 10 and 8; 120 and 60 blocks.
 INSTANTIATE_TEST_SUITE_P(Controllers, TransferRoundTrip,
-                         ::testing::Values(RoundTrip{"1A783E00", "120"}, RoundTrip{"17300000", "60"}));
+                         ::testing::Values(RoundTrip{"1A783E00", "120"}, RoundTrip{"17300000", "60"}),
+                         [](const ::testing::TestParamInfo<RoundTrip>& info) {
+                           return std::string("modules_") + info.param.modules + "_blocks_" + info.param.blocks;
+                         });
 
 class TransferFaults : public ::testing::Test {
  protected:

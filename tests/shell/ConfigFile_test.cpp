@@ -29,7 +29,8 @@ TEST_P(ConfigFileRoundTrip, LoadedFileIsSavedByteForByte) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLayouts, ConfigFileRoundTrip, ::testing::Values(60, 120));
+INSTANTIATE_TEST_SUITE_P(BothLayouts, ConfigFileRoundTrip, ::testing::Values(60, 120),
+                         [](const ::testing::TestParamInfo<int>& info) { return "blocks_" + std::to_string(info.param); });
 
 // Every block lands at its offset: a marker set through the tables' own
 // accessors is found where the layout puts it.
@@ -96,7 +97,8 @@ TEST_P(ConfigFileOffsets, BlocksSitAtTheirOffsets) {
   EXPECT_EQ(f.back(), 0xAE);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLayouts, ConfigFileOffsets, ::testing::Values(60, 120));
+INSTANTIATE_TEST_SUITE_P(BothLayouts, ConfigFileOffsets, ::testing::Values(60, 120),
+                         [](const ::testing::TestParamInfo<int>& info) { return "blocks_" + std::to_string(info.param); });
 
 TEST(ConfigFile, SixtyBlockLayoutKeepsItsGapZero) {
   auto c = test::NewConfiguration();
@@ -244,7 +246,8 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{17956, "Файл не опознан", false}, SizeCase{18 * 1024 + 10, "Файл не опознан", false},
         SizeCase{19 * 1024, "Файл не опознан", false}, SizeCase{35436, "Файл не опознан", false},
         SizeCase{35437, nullptr, true}, SizeCase{35438, "Файл не опознан", false},
-        SizeCase{70000, "Файл не опознан", false}));
+        SizeCase{70000, "Файл не опознан", false}),
+    [](const ::testing::TestParamInfo<SizeCase>& info) { return "bytes_" + std::to_string(info.param.size); });
 
 TEST(ConfigFile, IdentityThatWouldIndexPastTheTablesIsRefused) {
   for (std::size_t byte : {1 + 1, 1 + 12, 1 + 14}) {

@@ -151,7 +151,10 @@ TEST_P(ModuleSetLimits, AreCheckedWhenTheDialogCloses) {
 INSTANTIATE_TEST_SUITE_P(Cases, ModuleSetLimits,
                          ::testing::Values(RefusedSet{"333333", false}, RefusedSet{"33333", true},
                                            RefusedSet{"E1E", false}, RefusedSet{"66666666", true},
-                                           RefusedSet{"1111", true}));
+                                           RefusedSet{"1111", true}),
+                         [](const ::testing::TestParamInfo<RefusedSet>& info) {
+                           return std::string("digits_") + info.param.digits;
+                         });
 
 TEST_F(NewConfiguration, EmptyFieldIsAnInputError) {
   ui_.answers = {MsgAnswer::Yes};

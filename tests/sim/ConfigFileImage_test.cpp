@@ -75,7 +75,10 @@ TEST_P(Layouts, PagesComeFromTheirOffsetsAndGoBackUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(BothSizes, Layouts,
                          ::testing::Values(Offsets{35437, 1489, 3300, 5220, 5316, 35085, 35421},
-                                           Offsets{17955, 1489, 3300, 4598, 4694, 17603, 17939}));
+                                           Offsets{17955, 1489, 3300, 4598, 4694, 17603, 17939}),
+                         [](const ::testing::TestParamInfo<Offsets>& info) {
+                           return "size_" + std::to_string(info.param.size);
+                         });
 
 TEST(ConfigFile, RefusesWhatNoControllerHolds) {
   std::string error;
