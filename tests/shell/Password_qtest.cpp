@@ -31,14 +31,20 @@ class PasswordTest : public QObject {
     w.window.show();
     auto typeNext = std::make_shared<std::function<void()>>();
     auto remaining = std::make_shared<std::vector<const char*>>(std::move(entries));
-    *typeNext = [remaining, typeNext] {
-      WhenModal("TFPSW", [remaining, typeNext](QWidget* d) {
+    // The chain holds itself only weakly (a strong self-capture is a cycle
+    // that never frees); the local typeNext lives through every dialog,
+    // since all of them open inside Start().
+    std::weak_ptr<std::function<void()>> next = typeNext;
+    *typeNext = [remaining, next] {
+      WhenModal("TFPSW", [remaining, next](QWidget* d) {
         QCOMPARE(d->windowTitle(), QString("Введите пароль и нажмите  <ENTER>"));
         QVERIFY(!d->findChild<QLabel*>("Label1")->isVisible());
         QCOMPARE(Edit1(d)->echoMode(), QLineEdit::Password);
         const char* text = remaining->front();
         remaining->erase(remaining->begin());
-        if (!remaining->empty()) (*typeNext)();
+        if (!remaining->empty()) {
+          if (const auto again = next.lock()) (*again)();
+        }
         Enter(d, text);
       });
     };
