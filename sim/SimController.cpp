@@ -1,5 +1,6 @@
 #include "sim/SimController.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "link/Crc16.h"
@@ -107,9 +108,13 @@ std::optional<SimController::Frame> SimController::ApplyFaults(Frame answer) {
 // Frames are built with two bytes of room at the end; Answer fills in the CRC.
 SimController::Frame SimController::WithCount(std::uint8_t function,
                                               std::span<const std::uint8_t> data) const {
-  Frame frame{static_cast<std::uint8_t>(address_), function, static_cast<std::uint8_t>(data.size())};
-  frame.insert(frame.end(), data.begin(), data.end());
-  frame.resize(frame.size() + 2);
+  // Sized once and filled in place: GCC 12 cannot see that an insert after
+  // the three head bytes stays in range, and warns at -O2.
+  Frame frame(3 + data.size() + 2, 0);
+  frame[0] = static_cast<std::uint8_t>(address_);
+  frame[1] = function;
+  frame[2] = static_cast<std::uint8_t>(data.size());
+  std::copy(data.begin(), data.end(), frame.begin() + 3);
   return frame;
 }
 

@@ -124,7 +124,7 @@ class TPageCounter : public TTrafficObserver {
 struct PtyClient {
   explicit PtyClient(const std::string& name) {
     link.PortName = name;
-    link.StopBitsText = "1";
+    link.StopBitsText = std::string(1, '1');  // not a literal: GCC 12 -Wrestrict misfires on it at -O2
     link.SetTrafficObserver(&counter);
   }
   TSteadyWaiter waiter;

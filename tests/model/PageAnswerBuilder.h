@@ -2,6 +2,7 @@
 // Builds controller answer frames for the model tests: address, function,
 // byte count, data, two checksum bytes (the tables never look at the
 // checksum: the transaction has checked it before they see the frame).
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -11,18 +12,21 @@
 namespace lur::test {
 
 inline std::vector<std::uint8_t> MakeAnswer(std::uint8_t function, std::span<const std::uint8_t> data) {
-  std::vector<std::uint8_t> frame{0x01, function, static_cast<std::uint8_t>(data.size())};
-  frame.insert(frame.end(), data.begin(), data.end());
-  frame.push_back(0x00);
-  frame.push_back(0x00);
+  // Sized once and filled in place (GCC 12 at -O2 cannot prove an insert
+  // after an initializer list in range and warns).
+  std::vector<std::uint8_t> frame(3 + data.size() + 2, 0x00);
+  frame[0] = 0x01;
+  frame[1] = function;
+  frame[2] = static_cast<std::uint8_t>(data.size());
+  std::copy(data.begin(), data.end(), frame.begin() + 3);
   return frame;
 }
 
 // A page-read answer: the echoed page number, then the page bytes.
 inline std::vector<std::uint8_t> MakePageAnswer(std::uint8_t page, std::span<const std::uint8_t> pageBytes,
                                                 std::uint8_t function = fn::kReadPage) {
-  std::vector<std::uint8_t> data{page};
-  data.insert(data.end(), pageBytes.begin(), pageBytes.end());
+  std::vector<std::uint8_t> data(1 + pageBytes.size(), page);
+  std::copy(pageBytes.begin(), pageBytes.end(), data.begin() + 1);
   return MakeAnswer(function, data);
 }
 

@@ -40,8 +40,8 @@ inline TEditorPages<TProgLurClass> DiscretePages(TConfiguration& config) {
       .store =
           [](TProgLurClass& t, std::uint8_t page) {
             t.LoadPage(page - TProgLurClass::kFirstPage);
-            std::vector<std::uint8_t> data{page};
-            data.insert(data.end(), t.GetPage().begin(), t.GetPage().end());
+            std::vector<std::uint8_t> data(1 + t.GetPage().size(), page);
+            std::copy(t.GetPage().begin(), t.GetPage().end(), data.begin() + 1);
             return data;
           },
       .saveReserve =

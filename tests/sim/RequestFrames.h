@@ -1,6 +1,7 @@
 #pragma once
 // Request frames built by hand, as a master puts them on the line, and checks
 // of the answer frames the simulated controller gives back.
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -13,9 +14,12 @@ namespace lur::sim::testing {
 using Bytes = std::vector<std::uint8_t>;
 
 inline Bytes Request(std::uint8_t address, std::uint8_t function, const Bytes& data = {}) {
-  Bytes frame{address, function};
-  frame.insert(frame.end(), data.begin(), data.end());
-  frame.resize(frame.size() + 2);
+  // Sized once and filled in place: GCC 12 at -O2 cannot prove an insert
+  // after an initializer list in range and warns.
+  Bytes frame(2 + data.size() + 2, 0);
+  frame[0] = address;
+  frame[1] = function;
+  std::copy(data.begin(), data.end(), frame.begin() + 2);
   AppendCrc16(frame.data(), frame.size() - 2);
   return frame;
 }

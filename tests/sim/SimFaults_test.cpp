@@ -30,8 +30,8 @@ class SimFaults : public ::testing::Test {
   std::optional<Bytes> Ask(const Bytes& request) { return controller_->Answer(request); }
   std::optional<Bytes> ReadPage(int page) { return Ask(Request(1, 0x44, {page})); }
   std::optional<Bytes> WriteTextPage() {
-    Bytes data{40};
-    data.resize(1 + 224, 0x20);
+    Bytes data(1 + 224, 0x20);
+    data[0] = 40;
     return Ask(Request(1, 0x45, data));
   }
   // The first byte of a read of discrete inputs 0..7.
