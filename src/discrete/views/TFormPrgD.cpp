@@ -1,0 +1,491 @@
+#include "discrete/views/TFormPrgD.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include "discrete/TFormPrgDController.h"
+#include "ui/TQtFieldInput.h"
+
+namespace lur {
+namespace {
+
+using A = TFormPrgDAction;
+
+const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
+const QColor kMaroon(0x80, 0x00, 0x00);
+const QColor kOlive(0x80, 0x80, 0x00);
+constexpr int kSchemaWidth = 840;  // past the relay block's right edge (622 + 200)
+constexpr int kWheelStep = 10;     // pixels per notch
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QRect R(const TSchemaRect& r) { return QRect(r.x, r.y, r.w, r.h); }
+
+// The schema's content: the row bands are painted here, everything else is
+// a child widget placed at its layout rectangle.
+class TSchemaContent : public QWidget {
+ public:
+  TSchemaContent(const TSchemaLayout& layout, QWidget* parent) : QWidget(parent), layout_(layout) {
+    setObjectName("Schema");
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::ClickFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPainter painter(this);
+    const QColor face = palette().color(QPalette::Button);
+    for (const TSchemaRow& row : layout_.rows) {
+      const QRect band = R(row.band);
+      if (!band.intersects(event->rect())) continue;
+      painter.fillRect(band, row.bandSelected ? kSkyBlue : face);
+    }
+  }
+
+ private:
+  const TSchemaLayout& layout_;
+};
+
+// The connection point where the line meets a block: a 9 x 9 olive dot on
+// a transparent ground.
+class TSchemaMarker : public QWidget {
+ public:
+  explicit TSchemaMarker(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(9, 9);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kOlive);
+    painter.drawEllipse(QRectF(0.5, 0.5, 8, 8));
+  }
+};
+
+QLabel* RowLabel(const char* name, QColor colour, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  QFont font("Arial");
+  font.setPointSize(8);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return label;
+}
+
+}  // namespace
+
+// The widgets of one row slot; created when a row first needs them and kept
+// (hidden) when the schema shrinks, so a redraw updates rather than rebuilds.
+struct TFormPrgD::RowWidgets {
+  QLabel* number = nullptr;
+  QLabel* text = nullptr;
+  std::array<TSchemaMarker*, 3> markers{};
+};
+
+TFormPrgD::TFormPrgD(TFormPrgDController& form, TUserInterface& ui, QWidget* parent)
+    : QDialog(parent), form_(form), ui_(ui) {
+  setObjectName("TFormPrgD");
+  setWindowTitle(Q(form_.Caption()));
+  setSizeGripEnabled(true);
+  resize(900, 640);
+
+  BuildActions();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 0, 4, 4);
+  BuildMenus();
+  layout->setMenuBar(findChild<QMenuBar*>("MainMenu1"));
+  layout->addWidget(findChild<QToolBar*>("ToolBar1"));
+  layout->addWidget(BuildTop());
+  BuildSchema();
+  layout->addWidget(scrollBox1_, 1);
+  Draw();
+}
+
+TFormPrgD::~TFormPrgD() = default;
+
+void TFormPrgD::BuildActions() {
+  auto handler = [this](A action) -> std::function<void()> {
+    TFormPrgDController& f = form_;
+    switch (action) {
+      case A::AInPort: return [&f] { f.InPortClick(); };
+      case A::AVhod: return [&f] { f.CreatVhButClick(); };
+      case A::ABSign: return [&f] { f.CreatSignButClick(); };
+      case A::ABZader: return [&f] { f.CreatZaderButClick(); };
+      case A::ABVyh: return [&f] { f.CreatVyhButClick(); };
+      case A::AText: return [&f] { f.PMenu2TextClick(); };
+      case A::ASign: return [&f] { f.PMenu1SignClick(); };
+      case A::AZader: return [&f] { f.PMenu1ZaderClick(); };
+      case A::ABlVyh: return [&f] { f.PMenu1VyhClick(); };
+      case A::AFB: return [&f] { f.PMenu1FBClick(); };
+      case A::AId: return [&f] { f.PMenu1IdClick(); };
+      case A::ADelSign: return [&f] { f.DelSignClick(); };
+      case A::ADelZader: return [&f] { f.DelZaderClick(); };
+      case A::ADelVyh: return [&f] { f.DelVyhClick(); };
+      case A::AArhiv: return [&f] { f.PMenu2ArhivClick(); };
+      case A::AInfAnalog: return [&f] { f.PMenu2InfClick(); };
+      case A::ANomerVh: return [&f] { f.PMenu3NVhClick(); };
+      case A::AInfVyh: return [&f] { f.InfVyhClick(); };
+      case A::ACopy: return [&f] { f.PMenu2CopClick(); };
+      case A::AOpenFile: return [&f] { f.OpenFileClick(); };
+      case A::APort: return [this] {
+        if (portDialog_) portDialog_();
+      };
+      // The transfer out, the group operations but copying, and the main
+      // window's file and password keys do nothing here.
+      default: return {};
+    }
+  };
+  const std::array<std::pair<A, QStyle::StandardPixmap>, 11> icons = {{
+      {A::AInPort, QStyle::SP_ArrowDown},
+      {A::AOutPort, QStyle::SP_ArrowUp},
+      {A::AVhod, QStyle::SP_FileIcon},
+      {A::ABSign, QStyle::SP_MessageBoxWarning},
+      {A::ABZader, QStyle::SP_BrowserReload},
+      {A::ABVyh, QStyle::SP_MediaPlay},
+      {A::AText, QStyle::SP_FileDialogDetailedView},
+      {A::ASign, QStyle::SP_MessageBoxInformation},
+      {A::AZader, QStyle::SP_FileDialogInfoView},
+      {A::ABlVyh, QStyle::SP_MediaSeekForward},
+      {A::AFB, QStyle::SP_FileDialogContentsView},
+  }};
+  for (std::size_t i = 0; i < actions_.size(); ++i) {
+    const A id = static_cast<A>(i);
+    const TFormPrgDActionText& text = ActionText(id);
+    auto* action = new QAction(Q(text.caption), this);
+    action->setObjectName(Q(text.name));
+    action->setShortcut(QKeySequence(Q(text.shortcut)));
+    action->setToolTip(Q(text.caption));
+    for (const auto& [which, icon] : icons) {
+      if (which == id) action->setIcon(style()->standardIcon(icon));
+    }
+    addAction(action);  // the keys work whether a menu shows the action or not
+    if (std::function<void()> run = handler(id)) {
+      connect(action, &QAction::triggered, this, [this, run] { Run(run); });
+    }
+    actions_[i] = action;
+  }
+  connect(Action(A::AClose), &QAction::triggered, this, [this] {
+    if (busy_ == 0) done(2);
+  });
+}
+
+void TFormPrgD::BuildMenus() {
+  auto* bar = new QMenuBar(this);
+  bar->setObjectName("MainMenu1");
+  QMenu* port = bar->addMenu("   Порт");
+  port->setObjectName("MenuPort");
+  port->addActions({Action(A::AInPort), Action(A::AOutPort)});
+  QMenu* creat = bar->addMenu("       Создание элементов схемы");
+  creat->setObjectName("MenuCreat");
+  creat->addActions({Action(A::AVhod), Action(A::ABSign), Action(A::ABZader), Action(A::ABVyh)});
+  QMenu* prog = bar->addMenu("              Программирование        ");
+  prog->setObjectName("MenuProg");
+  prog->addActions({Action(A::AText), Action(A::ASign), Action(A::AZader), Action(A::ABlVyh), Action(A::AFB)});
+
+  auto* tools = new QToolBar("ToolBar1", this);
+  tools->setObjectName("ToolBar1");
+  for (A a : {A::AInPort, A::AOutPort, A::AVhod, A::ABSign, A::ABZader, A::ABVyh, A::AText, A::ASign, A::AZader,
+              A::ABlVyh, A::AFB}) {
+    tools->addAction(Action(a));
+  }
+
+  // Count stands for a separator.
+  constexpr A kSeparator = A::Count;
+  auto fill = [this](QMenu* menu, std::initializer_list<A> items) {
+    for (A a : items) {
+      if (a == kSeparator) {
+        menu->addSeparator();
+      } else {
+        menu->addAction(Action(a));
+      }
+    }
+  };
+  rowMenu_ = new QMenu(this);
+  rowMenu_->setObjectName("RowMenu");
+  fill(rowMenu_, {A::ACut, A::ACopy, A::AChange, A::ADelChoose, kSeparator, A::ABSign, A::ASign, A::ADelSign,
+                  kSeparator, A::ABZader, A::AZader, A::ADelZader, kSeparator, A::ABVyh, A::ABlVyh, A::ADelVyh,
+                  kSeparator, A::AText, A::AArhiv, kSeparator, A::AInfAnalog});
+  schemaMenu_ = new QMenu(this);
+  schemaMenu_->setObjectName("SchemaMenu");
+  fill(schemaMenu_, {A::AVhod, kSeparator, A::AInsertPaspGroupFrom, A::AInsertPaspGroup, kSeparator, A::ANomerVh,
+                     kSeparator, A::AChooseAll});
+}
+
+QWidget* TFormPrgD::BuildTop() {
+  auto* top = new QWidget(this);
+  auto* row = new QHBoxLayout(top);
+  row->setContentsMargins(0, 0, 0, 0);
+  auto* label1 = new QLabel(" Исполнение", top);
+  label1->setObjectName("Label1");
+  editModif_ = new QLineEdit(top);
+  editModif_->setObjectName("EditModif");
+  editModif_->setReadOnly(true);
+  editModif_->setFixedWidth(editModif_->fontMetrics().horizontalAdvance("000000000") + 12);
+  auto* label11 = new QLabel("Тип модуля индикации", top);
+  label11->setObjectName("Label11");
+  tipModInd_ = new QLabel(top);
+  tipModInd_->setObjectName("TipModInd");
+  tipModInd_->setFrameShape(QFrame::Panel);
+  tipModInd_->setFrameShadow(QFrame::Sunken);
+  tipModInd_->setMinimumWidth(96);
+  labelFile_ = new QLabel("Режим работы с файлом", top);
+  labelFile_->setObjectName("LabelFile");
+  labelFile_->setVisible(false);
+  progressBar1_ = new QProgressBar(top);
+  progressBar1_->setObjectName("ProgressBar1");
+  progressBar1_->setVisible(false);
+  auto* informButMR = new QPushButton("Дискретные выходы", top);
+  informButMR->setObjectName("InformButMR");
+  connect(informButMR, &QPushButton::clicked, this, [this] { Run([this] { form_.InformButMRClick(); }); });
+  auto* button1 = new QPushButton("Печать", top);
+  button1->setObjectName("Button1");
+  // Kept for their names; never shown.
+  for (const char* name : {"ButAssignConfig", "Contr", "Button2"}) {
+    auto* inert = new QPushButton(top);
+    inert->setObjectName(name);
+    inert->setVisible(false);
+  }
+  row->addWidget(label1);
+  row->addWidget(editModif_);
+  row->addWidget(label11);
+  row->addWidget(tipModInd_);
+  row->addWidget(labelFile_);
+  row->addWidget(progressBar1_, 1);
+  row->addStretch();
+  row->addWidget(informButMR);
+  row->addWidget(button1);
+  return top;
+}
+
+void TFormPrgD::BuildSchema() {
+  scrollBox1_ = new QScrollArea(this);
+  scrollBox1_->setObjectName("ScrollBox1");
+  scrollBox1_->setWidgetResizable(false);
+  scrollBox1_->setFocusPolicy(Qt::StrongFocus);
+  schema_ = new TSchemaContent(form_.Layout(), scrollBox1_);
+  scrollBox1_->setWidget(schema_);
+  scrollBox1_->viewport()->installEventFilter(this);
+  Watch(schema_);
+
+  auto column = [this](const char* name, int x) {
+    auto* shape = new QFrame(schema_);
+    shape->setObjectName(name);
+    shape->setFrameShape(QFrame::VLine);
+    shape->setLineWidth(2);
+    shape->setGeometry(x, 0, 3, TSchemaRow::kHeight);
+    QPalette palette = shape->palette();
+    palette.setColor(QPalette::WindowText, kOlive);
+    shape->setPalette(palette);
+    Watch(shape);
+    return shape;
+  };
+  shVh1_ = column("ShVh1", TSchemaRow::kInputLeft - 6);
+  shVyh1_ = column("ShVyh1", kSchemaWidth - 8);
+
+  editText_ = new QLineEdit(schema_);
+  editText_->setObjectName("EditText");
+  editText_->setMaxLength(14);
+  editText_->setVisible(false);
+  TQtFieldInput::Bind(editText_, TFieldKind::Text, ui_);
+  editText_->installEventFilter(this);
+}
+
+void TFormPrgD::Watch(QWidget* widget) { widget->installEventFilter(this); }
+
+void TFormPrgD::Run(const std::function<void()>& operation) {
+  // An operation's message boxes and transfers service events; a second
+  // operation must not start inside it.
+  if (busy_ > 0) return;
+  ++busy_;
+  operation();
+  --busy_;
+  Draw();
+  const int target = form_.ScrollTarget();
+  if (target >= 0) ScrollTo(target);
+}
+
+void TFormPrgD::ScrollTo(int y) { scrollBox1_->ensureVisible(0, y, 0, TSchemaRow::kHeight); }
+
+void TFormPrgD::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  scrollBox1_->setFocus();
+  Run([this] { form_.FormShow(); });
+}
+
+TFormPrgD::RowWidgets& TFormPrgD::Row(std::size_t index) {
+  while (rows_.size() <= index) {
+    auto row = std::make_unique<RowWidgets>();
+    row->number = RowLabel("LabelNum", Qt::blue, schema_);
+    row->text = RowLabel("LabelText", kMaroon, schema_);
+    for (auto& marker : row->markers) marker = new TSchemaMarker(schema_);
+    Watch(row->number);
+    Watch(row->text);
+    rows_.push_back(std::move(row));
+  }
+  return *rows_[index];
+}
+
+void TFormPrgD::DrawRow(std::size_t index, const TSchemaRow& row) {
+  RowWidgets& w = Row(index);
+  w.number->setGeometry(R(row.numberLabel));
+  w.number->setText(Q(row.numberText));
+  w.number->show();
+  w.text->setGeometry(R(row.textLabel));
+  w.text->setText(Q(row.text));
+  w.text->show();
+  for (std::size_t m = 0; m < w.markers.size(); ++m) {
+    if (m < row.markers.size()) {
+      w.markers[m]->move(row.markers[m].x, row.markers[m].y);
+      w.markers[m]->show();
+      w.markers[m]->raise();
+    } else {
+      w.markers[m]->hide();
+    }
+  }
+}
+
+void TFormPrgD::Draw() {
+  setWindowTitle(Q(form_.Caption()));
+  editModif_->setText(Q(form_.EditModif()));
+  tipModInd_->setText(Q(form_.TipModInd()));
+  labelFile_->setVisible(form_.LabelFileShown());
+
+  const TControlStates<A>& states = form_.Actions();
+  const bool inPlace = form_.InPlaceEdit().active;
+  for (std::size_t i = 0; i < actions_.size(); ++i) {
+    const A id = static_cast<A>(i);
+    actions_[i]->setEnabled(states.IsEnabled(id));
+  }
+  // Del and the Ctrl keys belong to the in-place text field while it is open.
+  for (A id : {A::ADelChoose, A::ACopy, A::AInsertPaspGroup, A::AChooseAll, A::ACut}) {
+    Action(id)->setShortcut(inPlace ? QKeySequence() : QKeySequence(Q(ActionText(id).shortcut)));
+  }
+
+  const TSchemaLayout& layout = form_.Layout();
+  schema_->resize(kSchemaWidth, std::max(layout.columnHeight, int(layout.rows.size()) * TSchemaRow::kHeight));
+  shVh1_->resize(shVh1_->width(), layout.columnHeight);
+  shVyh1_->resize(shVyh1_->width(), layout.columnHeight);
+  for (std::size_t i = 0; i < layout.rows.size(); ++i) DrawRow(i, layout.rows[i]);
+  for (std::size_t i = layout.rows.size(); i < rows_.size(); ++i) {
+    RowWidgets& w = *rows_[i];
+    w.number->hide();
+    w.text->hide();
+    for (auto* marker : w.markers) marker->hide();
+  }
+  DrawInPlaceEdit();
+  schema_->update();
+}
+
+void TFormPrgD::DrawInPlaceEdit() {
+  const auto& edit = form_.InPlaceEdit();
+  if (!edit.active) {
+    if (editText_->isVisible()) {
+      editText_->clear();
+      editText_->hide();
+    }
+    return;
+  }
+  if (editText_->isVisible()) return;
+  editText_->setGeometry(R(edit.rect));
+  editText_->setText(Q(edit.text));
+  editText_->show();
+  editText_->raise();
+  editText_->setFocus();
+}
+
+bool TFormPrgD::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == editText_) {
+    if (event->type() == QEvent::FocusOut && form_.InPlaceEdit().active) {
+      const std::string text = editText_->text().toStdString();
+      Run([this, text] { form_.EditTextExit(text); });
+    }
+    return false;
+  }
+  if (watched == scrollBox1_->viewport()) {
+    if (event->type() == QEvent::Wheel) {
+      auto* wheel = static_cast<QWheelEvent*>(event);
+      const int notches = wheel->angleDelta().y() / 120;
+      QScrollBar* bar = scrollBox1_->verticalScrollBar();
+      bar->setValue(bar->value() - notches * kWheelStep);
+      return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+      return SchemaMouse(scrollBox1_->viewport(), static_cast<QMouseEvent*>(event));
+    }
+    return false;
+  }
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+    return SchemaMouse(widget, static_cast<QMouseEvent*>(event));
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+bool TFormPrgD::SchemaMouse(QWidget* widget, QMouseEvent* event) {
+  const QPoint at = widget == scrollBox1_->viewport()
+                        ? schema_->mapFrom(widget, event->position().toPoint())
+                        : widget->mapTo(schema_, event->position().toPoint());
+  const TSchemaHit hit = form_.Layout().HitTest(at.x(), at.y());
+  const bool onRow = hit.row >= 0 && hit.element != TSchemaElement::None;
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    if (event->button() != Qt::LeftButton || !onRow) return true;
+    const int row = hit.row;
+    switch (hit.element) {
+      case TSchemaElement::InputPanel: Run([this, row] { form_.PMenu1IdClick(row); }); break;
+      case TSchemaElement::TextLabel: Run([this, row] { form_.PMenu2TextClick(row); }); break;
+      case TSchemaElement::Sign: Run([this, row] { form_.PMenu1SignClick(row); }); break;
+      case TSchemaElement::Zader: Run([this, row] { form_.PMenu1ZaderClick(row); }); break;
+      case TSchemaElement::MR: Run([this, row] { form_.PMenu1VyhClick(row); }); break;
+      default: break;
+    }
+    return true;
+  }
+  if (event->button() == Qt::RightButton) {
+    RowRightClick(at, event->globalPosition().toPoint());
+    return true;
+  }
+  if (event->button() != Qt::LeftButton) return false;
+  if (onRow) {
+    const int row = hit.row;
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    Run([this, row, ctrl] { form_.RowClick(row, ctrl); });
+  } else {
+    // An open in-place edit is committed by the focus moving to the schema.
+    scrollBox1_->setFocus();
+    Run([this] { form_.ScrollBox1Click(); });
+  }
+  // The row's contact and archive buttons still take their own click.
+  return hit.element != TSchemaElement::ContactButton && hit.element != TSchemaElement::ArchiveButton;
+}
+
+void TFormPrgD::RowRightClick(QPoint content, QPoint global) {
+  if (form_.InPlaceEdit().active || busy_ > 0) return;
+  const TSchemaHit hit = form_.Layout().HitTest(content.x(), content.y());
+  auto popup = TFormPrgDController::TPopup::Schema;
+  Run([&] { popup = form_.RightClick(hit.row, hit.element != TSchemaElement::None); });
+  QMenu* menu = popup == TFormPrgDController::TPopup::Row ? rowMenu_ : schemaMenu_;
+  menu->popup(global);
+}
+
+}  // namespace lur
