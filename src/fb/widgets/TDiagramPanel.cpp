@@ -10,6 +10,11 @@ namespace lur {
 
 TDiagramPanel::TDiagramPanel(QWidget* parent) : QWidget(parent), color_(diagram::FaceColor()) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The blocks are small: captions in a small font, as on the controller's
+  // printed schemas.
+  QFont small = font();
+  small.setPointSize(8);
+  setFont(small);
 }
 
 void TDiagramPanel::SetCaption(const QString& caption) {
@@ -55,8 +60,16 @@ void TDiagramPanel::DrawSunkenBox(QPainter& painter, const QRect& rect, const QC
   const QRect inside = DrawBevel(painter, rect, bvLowered);
   painter.fillRect(inside, fill);
   if (text.isEmpty()) return;
+  painter.save();
+  QFont small = painter.font();
+  small.setPointSize(7);
+  painter.setFont(small);
   painter.setPen(Qt::black);
-  painter.drawText(inside, Qt::AlignCenter | Qt::TextSingleLine, text);
+  painter.setClipRect(inside);
+  // A list too long for its box shows its beginning; the hint has it all.
+  const bool fits = painter.fontMetrics().horizontalAdvance(text) <= inside.width();
+  painter.drawText(inside, (fits ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter)) | Qt::TextSingleLine, text);
+  painter.restore();
 }
 
 QRect TDiagramPanel::ClientRect() const {

@@ -54,16 +54,16 @@ QImage Strip(Draw draw) {
 // A contact between two terminals: the blade closes the gap when the contact
 // is normally closed (with the bar that marks it), and stands off when open.
 void DrawContact(QPainter& painter, const QColor& ink, bool normallyOpen) {
-  QPen pen(ink, 1.5, Qt::SolidLine, Qt::RoundCap);
+  QPen pen(ink, 1.6, Qt::SolidLine, Qt::RoundCap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(pen);
   painter.drawLine(QPointF(1, 11), QPointF(5, 11));
   painter.drawLine(QPointF(11, 11), QPointF(15, 11));
   if (normallyOpen) {
-    painter.drawLine(QPointF(5, 11), QPointF(11, 5));
+    painter.drawLine(QPointF(5, 11), QPointF(12, 3));
   } else {
-    painter.drawLine(QPointF(5, 11), QPointF(12, 8));
-    painter.drawLine(QPointF(11, 7), QPointF(11, 11));
+    painter.drawLine(QPointF(11, 11), QPointF(11, 4));
+    painter.drawLine(QPointF(5, 11), QPointF(13, 5));
   }
 }
 
