@@ -1,6 +1,7 @@
 #include "discrete/views/TFormPrgD.h"
 
 #include <QAction>
+#include <QFocusEvent>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +20,14 @@
 #include <QWheelEvent>
 
 #include "discrete/TFormPrgDController.h"
+#include "fb/widgets/DiagramColors.h"
+#include "fb/widgets/TDiagramPictures.h"
+#include "fb/widgets/TPanInp.h"
+#include "fb/widgets/TPanMR.h"
+#include "fb/widgets/TPanSign.h"
+#include "fb/widgets/TPanZader.h"
+#include "fb/widgets/TShapeHorz.h"
+#include "fb/widgets/TSpBut.h"
 #include "ui/TQtFieldInput.h"
 
 namespace lur {
@@ -26,11 +35,11 @@ namespace {
 
 using A = TFormPrgDAction;
 
-const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
 const QColor kMaroon(0x80, 0x00, 0x00);
-const QColor kOlive(0x80, 0x80, 0x00);
-constexpr int kSchemaWidth = 840;  // past the relay block's right edge (622 + 200)
+constexpr int kSchemaWidth = TFormPrgDController::kSchemaWidth + 10;  // the bands and the output column
 constexpr int kWheelStep = 10;     // pixels per notch
+// The tooltip of a command whose window the program does not have yet.
+const char* const kComesLater = "Окно появится в следующей версии";
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QRect R(const TSchemaRect& r) { return QRect(r.x, r.y, r.w, r.h); }
@@ -42,17 +51,16 @@ class TSchemaContent : public QWidget {
   TSchemaContent(const TSchemaLayout& layout, QWidget* parent) : QWidget(parent), layout_(layout) {
     setObjectName("Schema");
     setAutoFillBackground(true);
-    setFocusPolicy(Qt::ClickFocus);
   }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
-    const QColor face = palette().color(QPalette::Button);
+    const QColor face = diagram::FaceColor();
     for (const TSchemaRow& row : layout_.rows) {
       const QRect band = R(row.band);
       if (!band.intersects(event->rect())) continue;
-      painter.fillRect(band, row.bandSelected ? kSkyBlue : face);
+      painter.fillRect(band, row.bandSelected ? diagram::SelectionColor() : face);
     }
   }
 
@@ -74,7 +82,7 @@ class TSchemaMarker : public QWidget {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kOlive);
+    painter.setBrush(diagram::Olive());
     painter.drawEllipse(QRectF(0.5, 0.5, 8, 8));
   }
 };
@@ -99,7 +107,21 @@ QLabel* RowLabel(const char* name, QColor colour, QWidget* parent) {
 struct TFormPrgD::RowWidgets {
   QLabel* number = nullptr;
   QLabel* text = nullptr;
+  TSpBut* contact = nullptr;
+  TSpBut* archive = nullptr;
+  TPanInp* panel = nullptr;
+  TShapeHorz* line = nullptr;
+  TPanSign* sign = nullptr;    // the blocks: made when the row first shows one
+  TPanZader* zader = nullptr;
+  TPanMR* mr = nullptr;
   std::array<TSchemaMarker*, 3> markers{};
+
+  void Hide() {
+    for (QWidget* w : std::initializer_list<QWidget*>{number, text, contact, archive, panel, line, sign, zader, mr}) {
+      if (w) w->hide();
+    }
+    for (auto* marker : markers) marker->hide();
+  }
 };
 
 TFormPrgD::TFormPrgD(TFormPrgDController& form, TUserInterface& ui, QWidget* parent)
@@ -254,7 +276,8 @@ QWidget* TFormPrgD::BuildTop() {
   progressBar1_ = new QProgressBar(top);
   progressBar1_->setObjectName("ProgressBar1");
   progressBar1_->setVisible(false);
-  auto* informButMR = new QPushButton("Дискретные выходы", top);
+  informButMR_ = new QPushButton("Дискретные выходы", top);
+  auto* informButMR = informButMR_;
   informButMR->setObjectName("InformButMR");
   connect(informButMR, &QPushButton::clicked, this, [this] { Run([this] { form_.InformButMRClick(); }); });
   auto* button1 = new QPushButton("Печать", top);
@@ -281,7 +304,9 @@ void TFormPrgD::BuildSchema() {
   scrollBox1_ = new QScrollArea(this);
   scrollBox1_->setObjectName("ScrollBox1");
   scrollBox1_->setWidgetResizable(false);
-  scrollBox1_->setFocusPolicy(Qt::StrongFocus);
+  // The mouse moves the focus only where the editor says (a right click
+  // must not close the in-place text field).
+  scrollBox1_->setFocusPolicy(Qt::TabFocus);
   schema_ = new TSchemaContent(form_.Layout(), scrollBox1_);
   scrollBox1_->setWidget(schema_);
   scrollBox1_->viewport()->installEventFilter(this);
@@ -294,7 +319,7 @@ void TFormPrgD::BuildSchema() {
     shape->setLineWidth(2);
     shape->setGeometry(x, 0, 3, TSchemaRow::kHeight);
     QPalette palette = shape->palette();
-    palette.setColor(QPalette::WindowText, kOlive);
+    palette.setColor(QPalette::WindowText, diagram::Olive());
     shape->setPalette(palette);
     Watch(shape);
     return shape;
@@ -308,6 +333,8 @@ void TFormPrgD::BuildSchema() {
   editText_->setVisible(false);
   TQtFieldInput::Bind(editText_, TFieldKind::Text, ui_);
   editText_->installEventFilter(this);
+  connect(editText_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { form_.EditTextChange(text.toStdString()); });
 }
 
 void TFormPrgD::Watch(QWidget* widget) { widget->installEventFilter(this); }
@@ -319,6 +346,10 @@ void TFormPrgD::Run(const std::function<void()>& operation) {
   ++busy_;
   operation();
   --busy_;
+  if (form_.CloseRequested()) {
+    done(2);
+    return;
+  }
   Draw();
   const int target = form_.ScrollTarget();
   if (target >= 0) ScrollTo(target);
@@ -335,25 +366,115 @@ void TFormPrgD::showEvent(QShowEvent* event) {
 
 TFormPrgD::RowWidgets& TFormPrgD::Row(std::size_t index) {
   while (rows_.size() <= index) {
+    const int position = static_cast<int>(rows_.size());
     auto row = std::make_unique<RowWidgets>();
     row->number = RowLabel("LabelNum", Qt::blue, schema_);
     row->text = RowLabel("LabelText", kMaroon, schema_);
+    // The contact and archive buttons write the record, so they are enabled.
+    row->contact = new TSpBut(schema_);
+    row->contact->setObjectName("SpBKont");
+    row->contact->SetGlyph(TDiagramPictures::TipKont(), TDiagramPictures::kGlyphCount);
+    row->contact->setEnabled(true);
+    connect(row->contact, &TSpBut::OnClick, this, [this, position] {
+      const bool down = rows_[static_cast<std::size_t>(position)]->contact->Down();
+      Run([this, position, down] { form_.PanInp1SpBClick(position, down); });
+    });
+    row->archive = new TSpBut(schema_);
+    row->archive->setObjectName("SpBArhiv");
+    row->archive->SetGlyph(TDiagramPictures::Arhiv(), TDiagramPictures::kGlyphCount);
+    row->archive->SetHint("Архивирование");
+    row->archive->setEnabled(true);
+    connect(row->archive, &TSpBut::OnClick, this, [this, position] {
+      const bool down = rows_[static_cast<std::size_t>(position)]->archive->Down();
+      Run([this, position, down] { form_.ArhivClick(position, down); });
+    });
+    row->line = new TShapeHorz(schema_, position + 1);
+    row->panel = new TPanInp(schema_, position + 1, tpId);
+    row->panel->SetToggleColorOnClick(false);  // the selection colours are the editor's
+    row->panel->SetHoverHighlight(true);
     for (auto& marker : row->markers) marker = new TSchemaMarker(schema_);
-    Watch(row->number);
-    Watch(row->text);
+    for (QWidget* w : std::initializer_list<QWidget*>{row->number, row->text, row->contact, row->archive, row->line,
+                                                      row->panel}) {
+      Watch(w);
+    }
     rows_.push_back(std::move(row));
   }
   return *rows_[index];
 }
 
+namespace {
+
+// Makes a block panel the first time a row shows it.
+template <class TBlock>
+TBlock* Block(TBlock*& block, QWidget* schema, int number, QObject* watcher) {
+  if (!block) {
+    block = new TBlock(schema, number);
+    block->SetHoverHighlight(true);
+    block->installEventFilter(watcher);
+  }
+  return block;
+}
+
+}  // namespace
+
 void TFormPrgD::DrawRow(std::size_t index, const TSchemaRow& row) {
   RowWidgets& w = Row(index);
+  const int number = row.position + 1;
+  const QColor face = diagram::FaceColor();
   w.number->setGeometry(R(row.numberLabel));
   w.number->setText(Q(row.numberText));
   w.number->show();
   w.text->setGeometry(R(row.textLabel));
   w.text->setText(Q(row.text));
   w.text->show();
+  w.contact->setGeometry(R(row.contactButton));
+  w.contact->SetDown(row.contactDown);
+  w.contact->show();
+  w.archive->setGeometry(R(row.archiveButton));
+  w.archive->SetDown(row.archiveDown);
+  w.archive->show();
+  w.line->setGeometry(R(row.line));
+  w.line->show();
+  w.panel->setGeometry(R(row.inputPanel));
+  w.panel->SetCaption(Q(row.identifier));
+  w.panel->SetHint(Q(row.hint));
+  w.panel->SetColor(row.panelSelected ? diagram::SelectionColor() : face);
+  w.panel->show();
+
+  if (row.hasSign) {
+    TPanSign* sign = Block(w.sign, schema_, number, this);
+    sign->setGeometry(R(row.sign));
+    sign->SetColor(face);
+    sign->PutTipS(row.tipS);
+    sign->PutNTabS(row.tipS, row.nTabS);
+    sign->show();
+  } else if (w.sign) {
+    w.sign->hide();
+  }
+  if (row.hasZader) {
+    TPanZader* zader = Block(w.zader, schema_, number, this);
+    zader->setGeometry(R(row.zader));
+    zader->SetColor(face);
+    zader->PutTimeDelay(row.timeZ, row.factor);
+    zader->show();
+  } else if (w.zader) {
+    w.zader->hide();
+  }
+  if (row.hasMR) {
+    TPanMR* mr = Block(w.mr, schema_, number, this);
+    mr->setGeometry(R(row.mrPanel));
+    mr->SetColor(face);
+    for (int m = 0; m < TPanMR::kModules; ++m) {
+      // Each module passive, then active with its byte when it switches any.
+      mr->PassiveMR(m);
+      const std::uint8_t mask = row.mr[static_cast<std::size_t>(m)];
+      if (m < row.mrModules && mask != 0) mr->ActiveMR(m, mask);
+    }
+    mr->show();
+  } else if (w.mr) {
+    w.mr->hide();
+  }
+
   for (std::size_t m = 0; m < w.markers.size(); ++m) {
     if (m < row.markers.size()) {
       w.markers[m]->move(row.markers[m].x, row.markers[m].y);
@@ -371,12 +492,15 @@ void TFormPrgD::Draw() {
   tipModInd_->setText(Q(form_.TipModInd()));
   labelFile_->setVisible(form_.LabelFileShown());
 
+  informButMR_->setEnabled(form_.InformButMRAvailable());
+  informButMR_->setToolTip(form_.InformButMRAvailable() ? QString() : QString(kComesLater));
   const TControlStates<A>& states = form_.Actions();
   const bool inPlace = form_.InPlaceEdit().active;
   for (std::size_t i = 0; i < actions_.size(); ++i) {
     const A id = static_cast<A>(i);
     actions_[i]->setEnabled(states.IsEnabled(id));
   }
+  Action(A::AFB)->setToolTip(states.IsEnabled(A::AFB) ? Q(ActionText(A::AFB).caption) : QString(kComesLater));
   // Del and the Ctrl keys belong to the in-place text field while it is open.
   for (A id : {A::ADelChoose, A::ACopy, A::AInsertPaspGroup, A::AChooseAll, A::ACut}) {
     Action(id)->setShortcut(inPlace ? QKeySequence() : QKeySequence(Q(ActionText(id).shortcut)));
@@ -387,12 +511,7 @@ void TFormPrgD::Draw() {
   shVh1_->resize(shVh1_->width(), layout.columnHeight);
   shVyh1_->resize(shVyh1_->width(), layout.columnHeight);
   for (std::size_t i = 0; i < layout.rows.size(); ++i) DrawRow(i, layout.rows[i]);
-  for (std::size_t i = layout.rows.size(); i < rows_.size(); ++i) {
-    RowWidgets& w = *rows_[i];
-    w.number->hide();
-    w.text->hide();
-    for (auto* marker : w.markers) marker->hide();
-  }
+  for (std::size_t i = layout.rows.size(); i < rows_.size(); ++i) rows_[i]->Hide();
   DrawInPlaceEdit();
   schema_->update();
 }
@@ -416,7 +535,10 @@ void TFormPrgD::DrawInPlaceEdit() {
 
 bool TFormPrgD::eventFilter(QObject* watched, QEvent* event) {
   if (watched == editText_) {
-    if (event->type() == QEvent::FocusOut && form_.InPlaceEdit().active) {
+    // Another window coming to the front is no exit from the field.
+    const auto reason = event->type() == QEvent::FocusOut ? static_cast<QFocusEvent*>(event)->reason() : Qt::OtherFocusReason;
+    if (event->type() == QEvent::FocusOut && form_.InPlaceEdit().active && reason != Qt::ActiveWindowFocusReason &&
+        reason != Qt::PopupFocusReason) {
       const std::string text = editText_->text().toStdString();
       Run([this, text] { form_.EditTextExit(text); });
     }
@@ -448,7 +570,14 @@ bool TFormPrgD::SchemaMouse(QWidget* widget, QMouseEvent* event) {
                         : widget->mapTo(schema_, event->position().toPoint());
   const TSchemaHit hit = form_.Layout().HitTest(at.x(), at.y());
   const bool onRow = hit.row >= 0 && hit.element != TSchemaElement::None;
+  const bool onButton = hit.element == TSchemaElement::ContactButton || hit.element == TSchemaElement::ArchiveButton;
+  if (event->button() == Qt::LeftButton && form_.InPlaceEdit().active) {
+    // A click anywhere on the schema ends the in-place edit: the focus
+    // leaves the field and its text goes to the row it was opened on.
+    scrollBox1_->setFocus(Qt::MouseFocusReason);
+  }
   if (event->type() == QEvent::MouseButtonDblClick) {
+    if (onButton) return false;  // a quick second click toggles the button again
     if (event->button() != Qt::LeftButton || !onRow) return true;
     const int row = hit.row;
     switch (hit.element) {
@@ -471,12 +600,11 @@ bool TFormPrgD::SchemaMouse(QWidget* widget, QMouseEvent* event) {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     Run([this, row, ctrl] { form_.RowClick(row, ctrl); });
   } else {
-    // An open in-place edit is committed by the focus moving to the schema.
-    scrollBox1_->setFocus();
+    scrollBox1_->setFocus(Qt::MouseFocusReason);
     Run([this] { form_.ScrollBox1Click(); });
   }
   // The row's contact and archive buttons still take their own click.
-  return hit.element != TSchemaElement::ContactButton && hit.element != TSchemaElement::ArchiveButton;
+  return !onButton;
 }
 
 void TFormPrgD::RowRightClick(QPoint content, QPoint global) {

@@ -20,6 +20,7 @@ class QLineEdit;
 class QMenu;
 class QMouseEvent;
 class QProgressBar;
+class QPushButton;
 class QScrollArea;
 class QWidget;
 
@@ -86,6 +87,7 @@ class TFormPrgD : public QDialog {
   QLineEdit* editModif_ = nullptr;
   QLabel* tipModInd_ = nullptr;
   QLabel* labelFile_ = nullptr;
+  QPushButton* informButMR_ = nullptr;
   QProgressBar* progressBar1_ = nullptr;
   QScrollArea* scrollBox1_ = nullptr;
   QWidget* schema_ = nullptr;
