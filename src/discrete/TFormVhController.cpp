@@ -22,9 +22,15 @@ void TFormVhController::ShowGroup(int newGroup) {
 
 void TFormVhController::FormShow() {
   switch (group) {
-    case 1: focused = "EditNVh"; break;
-    case 2: focused = "Edit1"; break;
-    default: focused = "Edit3"; break;
+    case 1:
+      focused = "EditNVh";
+      break;
+    case 2:
+      focused = "Edit1";
+      break;
+    default:
+      focused = "Edit3";
+      break;
   }
 }
 
@@ -40,7 +46,8 @@ TFormVhController::FieldValue TFormVhController::ReadField(const std::string& te
   return {Reading::Bad, 0};
 }
 
-bool TFormVhController::Check(const std::string& field, const FieldValue& value, const std::string& tooLarge) {
+bool TFormVhController::Check(const std::string& field, const FieldValue& value,
+                              const std::string& tooLarge) {
   if (value.reading == Reading::Good) return true;
   if (value.reading == Reading::TooLarge && !tooLarge.empty()) {
     PlainBox(session_.ui, tooLarge);
@@ -74,7 +81,8 @@ int TFormVhController::CancelClick() { return kModalCancel; }
 
 std::optional<int> TFormVhController::NVh() const {
   const FieldValue v = ReadField(editNVh);
-  if (v.reading != Reading::Good || v.value > session_.config.Serv.GetProcessedDiscreteCount()) return std::nullopt;
+  if (v.reading != Reading::Good || v.value > session_.config.Serv.GetProcessedDiscreteCount())
+    return std::nullopt;
   return v.value;
 }
 

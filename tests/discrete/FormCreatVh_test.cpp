@@ -54,7 +54,8 @@ TEST_P(OwnKindForcing, OnShowingAndOnAKindClick) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, OwnKindForcing,
-                         ::testing::Values(OwnCase{2, 3, Form::kDiscrete, true, Form::kDiscrete, 2, 12, false},
+                         ::testing::Values(OwnCase{2, 3, Form::kDiscrete, true, Form::kDiscrete, 2, 12,
+                                                   false},
                                            OwnCase{2, 3, Form::kAnalog, true, Form::kAnalog, 3, 6, true},
                                            OwnCase{0, 3, Form::kDiscrete, true, Form::kAnalog, 3, 6, true},
                                            OwnCase{2, 0, Form::kAnalog, true, Form::kDiscrete, 2, 12, false},
@@ -109,14 +110,15 @@ TEST_P(NetKindForcing, OnSelectingTheNetworkPage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Blocks, NetKindForcing,
-    ::testing::Values(NetCase{"none", {}, Form::kDiscrete, 1, false, 0, 0, false},
-                      NetCase{"analogOnly", {{3, 5}}, Form::kDiscrete, 1, true, Form::kAnalog, 5, true},
-                      NetCase{"discreteOnly", {{2, 10}}, Form::kAnalog, 1, true, Form::kDiscrete, 10, false},
-                      NetCase{"mixedDiscreteBlock", {{1, 10}, {4, 3}}, Form::kAnalog, 1, true, Form::kDiscrete, 10, false},
-                      NetCase{"mixedAnalogBlock", {{1, 10}, {4, 3}}, Form::kDiscrete, 2, true, Form::kAnalog, 3, true},
-                      // Block 2 of a table with a gap has no values: one register at most,
-                      // which the caller refuses as outside the block.
-                      NetCase{"gap", {{1, 10}, {0, 0}, {3, 2}}, Form::kDiscrete, 2, true, Form::kDiscrete, 1, false}),
+    ::testing::Values(
+        NetCase{"none", {}, Form::kDiscrete, 1, false, 0, 0, false},
+        NetCase{"analogOnly", {{3, 5}}, Form::kDiscrete, 1, true, Form::kAnalog, 5, true},
+        NetCase{"discreteOnly", {{2, 10}}, Form::kAnalog, 1, true, Form::kDiscrete, 10, false},
+        NetCase{"mixedDiscreteBlock", {{1, 10}, {4, 3}}, Form::kAnalog, 1, true, Form::kDiscrete, 10, false},
+        NetCase{"mixedAnalogBlock", {{1, 10}, {4, 3}}, Form::kDiscrete, 2, true, Form::kAnalog, 3, true},
+        // Block 2 of a table with a gap has no values: one register at most,
+        // which the caller refuses as outside the block.
+        NetCase{"gap", {{1, 10}, {0, 0}, {3, 2}}, Form::kDiscrete, 2, true, Form::kDiscrete, 1, false}),
     [](const ::testing::TestParamInfo<NetCase>& info) { return std::string(info.param.name); });
 
 TEST(FormCreatVh, ABlockChangeResetsTheRegisterAndFollowsTheBlock) {
@@ -162,9 +164,9 @@ TEST(FormCreatVh, SpinValuesHoldTheirRanges) {
     int Form::*value;
     int typed, held;
   } cases[] = {
-      {&Form::SetModule, &Form::module, 9, 3},  {&Form::SetModule, &Form::module, 0, 1},
-      {&Form::SetInput, &Form::input, 13, 12},  {&Form::SetInput, &Form::input, -4, 1},
-      {&Form::SetBlock, &Form::block, 2, 1},    {&Form::SetRegister, &Form::reg, 99, 6},
+      {&Form::SetModule, &Form::module, 9, 3}, {&Form::SetModule, &Form::module, 0, 1},
+      {&Form::SetInput, &Form::input, 13, 12}, {&Form::SetInput, &Form::input, -4, 1},
+      {&Form::SetBlock, &Form::block, 2, 1},   {&Form::SetRegister, &Form::reg, 99, 6},
       {&Form::SetRegister, &Form::reg, 0, 1},
   };
   form.PageControl1Change(Form::kOwnPage);

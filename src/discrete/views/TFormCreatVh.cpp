@@ -35,22 +35,25 @@ constexpr int kNumberChars = 2;
 
 }  // namespace
 
-QLineEdit* TFormCreatVh::NumberField(const char* edit, const char* upDown, void (TFormCreatVhController::*set)(int),
-                                     int TFormCreatVhController::*value, TQtUpDown** upDownOut, TUserInterface& ui,
+QLineEdit* TFormCreatVh::NumberField(const char* edit, const char* upDown, std::function<void(int)> set,
+                                     std::function<int()> value, TQtUpDown** upDownOut, TUserInterface& ui,
                                      QWidget* parent) {
   QLineEdit* field = BoundEdit(edit, TFieldKind::Integer, kNumberChars, ui, parent);
   connect(field, &QLineEdit::textEdited, this, [this, field, set](const QString& text) {
     const TIntText typed = ParseIntText(S(text), 0, 99);
     if (typed.error != TFieldTextError::None) return;  // empty while typing
-    (form_.*set)(typed.value);
+    set(typed.value);
     Show(field);
   });
   // Leaving the field shows the number the controller holds.
   connect(field, &QLineEdit::editingFinished, this, [this] { Show(); });
-  *upDownOut = new TQtUpDown(upDown, [this, set, value](int delta) {
-    (form_.*set)(form_.*value + delta);
-    Show();
-  }, parent);
+  *upDownOut = new TQtUpDown(
+      upDown,
+      [this, set, value](int delta) {
+        set(value() + delta);
+        Show();
+      },
+      parent);
   return field;
 }
 
@@ -79,11 +82,15 @@ TFormCreatVh::TFormCreatVh(TFormCreatVhController& form, TUserInterface& ui, QWi
   kind_ = Combo("CBoxTipVh", F::kKindItems, 2, own);
   ownGrid->addWidget(NamedLabel("LabTipVh", "Тип входа", own), 0, 0);
   ownGrid->addWidget(kind_, 0, 1, 1, 2);
-  module_ = NumberField("EditNMod", "UpDown1", &F::SetModule, &F::module, &upDown1_, ui, own);
+  module_ = NumberField(
+      "EditNMod", "UpDown1", [this](int v) { form_.SetModule(v); }, [this] { return form_.module; },
+      &upDown1_, ui, own);
   ownGrid->addWidget(NamedLabel("LabNMod", "№ модуля", own), 1, 0);
   ownGrid->addWidget(module_, 1, 1);
   ownGrid->addWidget(upDown1_, 1, 2);
-  input_ = NumberField("EditNVhMod", "UpDown2", &F::SetInput, &F::input, &upDown2_, ui, own);
+  input_ = NumberField(
+      "EditNVhMod", "UpDown2", [this](int v) { form_.SetInput(v); }, [this] { return form_.input; },
+      &upDown2_, ui, own);
   ownGrid->addWidget(NamedLabel("LabNVhMod", "№ входа в модуле", own), 2, 0);
   ownGrid->addWidget(input_, 2, 1);
   ownGrid->addWidget(upDown2_, 2, 2);
@@ -98,11 +105,15 @@ TFormCreatVh::TFormCreatVh(TFormCreatVhController& form, TUserInterface& ui, QWi
   netKind_ = Combo("CBoxTipVhNet", F::kKindItems, 2, net);
   netGrid->addWidget(NamedLabel("LabTipVhNet", "Тип входа", net), 0, 0);
   netGrid->addWidget(netKind_, 0, 1, 1, 2);
-  block_ = NumberField("EditNB_MBM", "UpDown3", &F::SetBlock, &F::block, &upDown3_, ui, net);
+  block_ = NumberField(
+      "EditNB_MBM", "UpDown3", [this](int v) { form_.SetBlock(v); }, [this] { return form_.block; },
+      &upDown3_, ui, net);
   netGrid->addWidget(NamedLabel("LabNB_MBM", "№ блока МВМ", net), 1, 0);
   netGrid->addWidget(block_, 1, 1);
   netGrid->addWidget(upDown3_, 1, 2);
-  reg_ = NumberField("EditNVhNet", "UpDown4", &F::SetRegister, &F::reg, &upDown4_, ui, net);
+  reg_ = NumberField(
+      "EditNVhNet", "UpDown4", [this](int v) { form_.SetRegister(v); }, [this] { return form_.reg; },
+      &upDown4_, ui, net);
   netGrid->addWidget(NamedLabel("LabNVhNet", "№ выхода блока МВМ ", net), 2, 0);
   netGrid->addWidget(reg_, 2, 1);
   netGrid->addWidget(upDown4_, 2, 2);

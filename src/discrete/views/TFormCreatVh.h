@@ -4,6 +4,7 @@
 // up-downs, the contact type and archiving. The controller holds every
 // value and range; the view shows them after each user action.
 #include <QDialog>
+#include <functional>
 
 class QCheckBox;
 class QButtonGroup;
@@ -33,8 +34,8 @@ class TFormCreatVh : public QDialog {
   void Show(QLineEdit* typing = nullptr);
   // A numeric field and its up-down: typed numbers and arrow steps go to
   // `set`, held inside the controller's range.
-  QLineEdit* NumberField(const char* edit, const char* upDown, void (TFormCreatVhController::*set)(int),
-                         int TFormCreatVhController::*value, TQtUpDown** upDownOut, TUserInterface& ui,
+  QLineEdit* NumberField(const char* edit, const char* upDown, std::function<void(int)> set,
+                         std::function<int()> value, TQtUpDown** upDownOut, TUserInterface& ui,
                          QWidget* parent);
   void ShowNumber(QLineEdit* edit, TQtUpDown* upDown, int value, int maximum, QLineEdit* typing);
 

@@ -16,7 +16,8 @@
 
 namespace lur {
 
-TFormSig::TFormSig(TFormSigController& form, TUserInterface& ui, QWidget* parent) : QDialog(parent), form_(form) {
+TFormSig::TFormSig(TFormSigController& form, TUserInterface& ui, QWidget* parent)
+    : QDialog(parent), form_(form) {
   setObjectName("TFormSig");
   setWindowTitle(TFormSigController::kCaption);
   auto* grid = new QGridLayout(this);

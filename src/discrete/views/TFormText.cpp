@@ -21,7 +21,8 @@ TFormText::TFormText(TFormTextController& form, TUserInterface& ui, QWidget* par
   label2_ = NamedLabel("Label2", "", this);
   grid->addWidget(label2_, 0, 1);
   grid->addWidget(NamedLabel("Label1", "Текстовый реквизит", this), 1, 0, 1, 2);
-  editText_ = BoundEdit("EditText", TFieldKind::Text, static_cast<int>(TFormTextController::kTextChars), ui, this);
+  editText_ =
+      BoundEdit("EditText", TFieldKind::Text, static_cast<int>(TFormTextController::kTextChars), ui, this);
   grid->addWidget(editText_, 2, 0, 1, 2);
   auto* ok = DialogButton("OK", "OK", this);
   grid->addWidget(ok, 3, 0, 1, 2, Qt::AlignCenter);

@@ -15,7 +15,8 @@
 
 namespace lur {
 
-TFormVh::TFormVh(TFormVhController& form, TUserInterface& ui, QWidget* parent) : QDialog(parent), form_(form) {
+TFormVh::TFormVh(TFormVhController& form, TUserInterface& ui, QWidget* parent)
+    : QDialog(parent), form_(form) {
   setObjectName("TFormVh");
   const int chars = static_cast<int>(TFormVhController::kFieldChars);
   auto* column = new QVBoxLayout(this);

@@ -12,7 +12,8 @@
 
 namespace lur {
 
-TFormVkl::TFormVkl(TFormVklController& form, TUserInterface&, QWidget* parent) : QDialog(parent), form_(form) {
+TFormVkl::TFormVkl(TFormVklController& form, TUserInterface&, QWidget* parent)
+    : QDialog(parent), form_(form) {
   setObjectName("TFormVkl");
   setWindowTitle(TFormVklController::kCaption);
   auto* grid = new QGridLayout(this);

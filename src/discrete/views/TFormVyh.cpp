@@ -13,7 +13,8 @@
 
 namespace lur {
 
-TFormVyh::TFormVyh(TFormVyhController& form, TUserInterface&, QWidget* parent) : QDialog(parent), form_(form) {
+TFormVyh::TFormVyh(TFormVyhController& form, TUserInterface&, QWidget* parent)
+    : QDialog(parent), form_(form) {
   setObjectName("TFormVyh");
   setWindowTitle(TFormVyhController::kCaption);
   auto* grid = new QGridLayout(this);
@@ -52,12 +53,14 @@ TFormVyh::TFormVyh(TFormVyhController& form, TUserInterface&, QWidget* parent) :
     }
   }
   auto* ok = DialogButton("OK", "OK", this);
-  grid->addWidget(ok, TFormVyhController::kModules + 2, 0, 1, TFormVyhController::kOutputs + 1, Qt::AlignCenter);
+  grid->addWidget(ok, TFormVyhController::kModules + 2, 0, 1, TFormVyhController::kOutputs + 1,
+                  Qt::AlignCenter);
   connect(ok, &QPushButton::clicked, this, [this] { done(form_.OKClick()); });
 }
 
 TQtOutputPanel* TFormVyh::OutputPanel(int k, int j) const {
-  if (k < 0 || k >= TFormVyhController::kModules || j < 0 || j >= TFormVyhController::kOutputs) return nullptr;
+  if (k < 0 || k >= TFormVyhController::kModules || j < 0 || j >= TFormVyhController::kOutputs)
+    return nullptr;
   return panels_[static_cast<std::size_t>(k * TFormVyhController::kOutputs + j)];
 }
 

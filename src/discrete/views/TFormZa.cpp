@@ -11,7 +11,8 @@
 
 namespace lur {
 
-TFormZa::TFormZa(TFormZaController& form, TUserInterface& ui, QWidget* parent) : QDialog(parent), form_(form) {
+TFormZa::TFormZa(TFormZaController& form, TUserInterface& ui, QWidget* parent)
+    : QDialog(parent), form_(form) {
   setObjectName("TFormZa");
   setWindowTitle(TFormZaController::kCaption);
   auto* grid = new QGridLayout(this);
@@ -30,7 +31,8 @@ TFormZa::TFormZa(TFormZaController& form, TUserInterface& ui, QWidget* parent) :
   auto* ok = DialogButton("OK", "OK", this);
   grid->addWidget(ok, 4, 0, 1, 2, Qt::AlignCenter);
 
-  connect(editDiskr_, &QLineEdit::textEdited, this, [this](const QString& t) { form_.EditDiskrChange(S(t)); });
+  connect(editDiskr_, &QLineEdit::textEdited, this,
+          [this](const QString& t) { form_.EditDiskrChange(S(t)); });
   connect(editT_, &QLineEdit::textEdited, this, [this](const QString& t) { form_.EditTChange(S(t)); });
   connect(ok, &QPushButton::clicked, this, [this] { CloseForm(); });
 }

@@ -41,7 +41,8 @@ class TQtDiscreteDialogs {
  private:
   template <class TForm, class TView>
   struct Modal : TModalWindow<TForm> {
-    Modal(TQtDiscreteDialogs& owner, TForm& form) : owner(owner), window(new TView(form, owner.ui_, owner.parent_)) {}
+    Modal(TQtDiscreteDialogs& owner, TForm& form)
+        : owner(owner), window(new TView(form, owner.ui_, owner.parent_)) {}
     // A controller other than the one the window was made over gets a
     // window of its own (the editor has one of each, so this is rare).
     int ShowModal(TForm& form) override {

@@ -32,7 +32,8 @@ void TQtOutputPanel::mousePressEvent(QMouseEvent* event) {
 
 void TQtOutputPanel::mouseReleaseEvent(QMouseEvent* event) {
   // A click is a press and a release on the panel.
-  const bool click = leftPressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  const bool click =
+      leftPressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   if (event->button() == Qt::LeftButton) leftPressed_ = false;
   event->accept();
   if (click && onClick) onClick();
