@@ -29,9 +29,10 @@ bool ValidKind(int kind) {
 void TFormCreatVhController::FormShow() {
   const TServClass& serv = session_.config.Serv;
   if (serv.GetNetBlockTotal() != 0) blockMax = serv.GetNetBlockTotal();
-  // Whatever the caller enabled, a page with nothing behind it cannot be used:
-  // no own input modules, or no network inputs.
-  if (serv.GetDiModuleCount() == 0 && serv.GetAiModuleCount() == 0) ownPageEnabled = false;
+  // A page with nothing behind it cannot be used, whatever the caller
+  // enabled: no own input modules, or no network inputs. The own page
+  // follows the modules alone (the caller never sets it).
+  ownPageEnabled = serv.GetDiModuleCount() != 0 || serv.GetAiModuleCount() != 0;
   if (serv.GetNetDiscreteTotal() == 0 && serv.GetNetAnalogTotal() == 0) netPageEnabled = false;
   // Without own modules the network page is the active one even when it is
   // disabled too: the caller then creates nothing.

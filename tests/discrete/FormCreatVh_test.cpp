@@ -253,6 +253,13 @@ TEST(FormCreatVh, ShowingWithAnotherConfigurationRepairsStaleChoices) {
   other.PageControl1Change(Form::kOwnPage);  // disabled: refused
   EXPECT_EQ(other.page, Form::kNetPage);
   EXPECT_EQ(other.OKClick(), kModalOk);
+
+  // The same dialog over a configuration with modules again: the own page is back.
+  g.Modules(1, 0);
+  other.FormShow();
+  EXPECT_TRUE(other.ownPageEnabled);
+  other.PageControl1Change(Form::kOwnPage);
+  EXPECT_EQ(other.page, Form::kOwnPage);
 }
 
 }  // namespace
