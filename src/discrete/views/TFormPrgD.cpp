@@ -20,6 +20,7 @@
 #include <QWheelEvent>
 
 #include "discrete/TFormPrgDController.h"
+#include "session/TModalWindow.h"
 #include "fb/widgets/DiagramColors.h"
 #include "fb/widgets/TDiagramPictures.h"
 #include "fb/widgets/TPanInp.h"
@@ -206,9 +207,7 @@ void TFormPrgD::BuildActions() {
     }
     actions_[i] = action;
   }
-  connect(Action(A::AClose), &QAction::triggered, this, [this] {
-    if (busy_ == 0) done(2);
-  });
+  connect(Action(A::AClose), &QAction::triggered, this, &TFormPrgD::reject);
 }
 
 void TFormPrgD::BuildMenus() {
@@ -337,6 +336,10 @@ void TFormPrgD::BuildSchema() {
           [this](const QString& text) { form_.EditTextChange(text.toStdString()); });
 }
 
+void TFormPrgD::reject() {
+  if (busy_ == 0) done(kModalOk);
+}
+
 void TFormPrgD::Watch(QWidget* widget) { widget->installEventFilter(this); }
 
 void TFormPrgD::Run(const std::function<void()>& operation) {
@@ -347,7 +350,7 @@ void TFormPrgD::Run(const std::function<void()>& operation) {
   operation();
   --busy_;
   if (form_.CloseRequested()) {
-    done(2);
+    done(kModalOk);
     return;
   }
   Draw();

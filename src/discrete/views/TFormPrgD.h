@@ -52,6 +52,10 @@ class TFormPrgD : public QDialog {
   // Draws the controller's state: caption, fields, actions, every row.
   void Draw();
 
+  // The close box, Escape and Alt+X end the window normally (2); nothing
+  // while an operation holds it.
+  void reject() override;
+
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
