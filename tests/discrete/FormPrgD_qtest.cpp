@@ -1,6 +1,7 @@
 // The discrete processing editor's window over its controller and a
 // simulated controller: its actions, menus and controls, the schema as it is
 // drawn, the mouse on the schema, and the in-place text edit.
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -396,6 +397,53 @@ class FormPrgDTest : public QObject {
     QCOMPARE(bar->value(), 10);
   }
 
+  void rowButtonsWriteContactAndArchiving() {
+    Editor e;
+    QWidget* schema = e.window->Schema();
+    auto* contact = qobject_cast<QAbstractButton*>(schema->childAt(Editor::Centre(e.Row(1).contactButton)));
+    auto* archive = qobject_cast<QAbstractButton*>(schema->childAt(Editor::Centre(e.Row(1).archiveButton)));
+    QVERIFY(contact && archive);
+    QVERIFY(contact->isEnabled() && archive->isEnabled());
+    QCOMPARE(archive->toolTip(), QString("Архивирование"));
+    // The buttons show the record, and a click flips the record's bit.
+    const bool contactWas = e.config->Lur.GetTipK(3) != 0;
+    QCOMPARE(contact->isChecked(), contactWas);
+    QCOMPARE(archive->isChecked(), e.config->Lur.GetArh(3) != 0);
+    QVERIFY(!archive->isChecked());
+
+    e.Click(Editor::Centre(e.Row(1).contactButton));
+    QCOMPARE(e.config->Lur.GetTipK(3), contactWas ? 0 : 0x20);
+    QCOMPARE(contact->isChecked(), !contactWas);
+    QCOMPARE(e.config->Lur.CurPos, 1);  // the click selects its row too
+    e.Click(Editor::Centre(e.Row(1).archiveButton));
+    QCOMPARE(e.config->Lur.GetArh(3), 0x80);
+    QVERIFY(archive->isChecked());
+    e.Click(Editor::Centre(e.Row(1).contactButton));
+    QCOMPARE(e.config->Lur.GetTipK(3), contactWas ? 0x20 : 0);
+    QCOMPARE(contact->isChecked(), contactWas);
+    QCOMPARE(e.config->Lur.GetArh(3), 0x80);
+  }
+
+  void aFoundRowIsScrolledToOnce() {
+    Editor e;
+    e.window->resize(900, 230);
+    QScrollBar* bar = e.window->ScrollBox()->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 54);
+    bar->setValue(0);
+    e.vh.edit = [](TFormVhController& f) { f.editNVh = "8"; };  // signal 7, the last row
+    e.Action(A::ANomerVh)->trigger();
+    QCOMPARE(e.config->Lur.CurPos, 3);
+    const QRect viewport = e.window->ScrollBox()->viewport()->rect();
+    QVERIFY(viewport.contains(e.InViewport(QPoint(300, 3 * TSchemaRow::kHeight + 2))));
+    QVERIFY(viewport.contains(e.InViewport(QPoint(300, 4 * TSchemaRow::kHeight - 2))));
+
+    // The user scrolls back up and clicks the first row: the schema stays.
+    bar->setValue(0);
+    e.Click(Editor::Centre(e.Row(0).inputPanel));
+    QCOMPARE(e.config->Lur.CurPos, 0);
+    QCOMPARE(bar->value(), 0);
+  }
+
   void inPlaceTextEditCommitsToTheClickedRow() {
     Editor e;
     e.config->Serv.FileMode = 1;  // nothing to send; the text lands in memory
@@ -412,6 +460,9 @@ class FormPrgDTest : public QObject {
     QTest::qWait(20);
     QVERIFY(!e.window->RowMenu()->isVisible() && !e.window->SchemaMenu()->isVisible());
 
+    // Escape is no way out of the editor.
+    QTest::keyClick(editText, Qt::Key_Escape);
+    QVERIFY(e.window->isVisible() && editText->isVisible());
     editText->selectAll();
     QTest::keyClick(editText, Qt::Key_Delete);
     // Typed as a Cyrillic keyboard would: keys that carry their letters.
@@ -435,7 +486,19 @@ class FormPrgDTest : public QObject {
     QCOMPARE(QString::fromStdString(Cp1251ToUtf8(e.config->Serv.GetInputText(5))).trimmed(), QString("Насос"));
     QVERIFY(QString::fromStdString(e.Row(2).text).contains("Насос"));
     QCOMPARE(e.config->Lur.CurPos, 0);
-    for (A a : groupKeys) QCOMPARE(e.Action(a)->shortcut().toString(), QString::fromUtf8(ActionText(a).shortcut.data(), ActionText(a).shortcut.size()));
+    for (A a : groupKeys) {
+      QCOMPARE(e.Action(a)->shortcut().toString(),
+               QString::fromUtf8(ActionText(a).shortcut.data(), static_cast<qsizetype>(ActionText(a).shortcut.size())));
+    }
+
+    // Closing the window with the field open keeps what was typed.
+    e.DoubleClick(Editor::Centre(e.Row(1).textLabel));  // signal 3
+    QTRY_VERIFY(editText->hasFocus());
+    editText->selectAll();
+    QTest::keyClicks(editText, "AB");
+    e.Action(A::AClose)->trigger();
+    QVERIFY(!e.window->isVisible());
+    QCOMPARE(QString::fromStdString(e.config->Serv.GetInputText(3)).trimmed(), QString("AB"));
   }
 };
 

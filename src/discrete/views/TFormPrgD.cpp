@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -281,6 +282,8 @@ QWidget* TFormPrgD::BuildTop() {
   connect(informButMR, &QPushButton::clicked, this, [this] { Run([this] { form_.InformButMRClick(); }); });
   auto* button1 = new QPushButton("Печать", top);
   button1->setObjectName("Button1");
+  informButMR->setAutoDefault(false);
+  button1->setAutoDefault(false);
   // Kept for their names; never shown.
   for (const char* name : {"ButAssignConfig", "Contr", "Button2"}) {
     auto* inert = new QPushButton(top);
@@ -336,8 +339,26 @@ void TFormPrgD::BuildSchema() {
           [this](const QString& text) { form_.EditTextChange(text.toStdString()); });
 }
 
+void TFormPrgD::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      event->accept();
+      return;
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}
+
 void TFormPrgD::reject() {
-  if (busy_ == 0) done(kModalOk);
+  if (busy_ > 0) return;
+  // A text still being typed in place is kept, as if the field lost the focus.
+  if (form_.InPlaceEdit().active) {
+    const std::string text = editText_->text().toStdString();
+    Run([this, text] { form_.EditTextExit(text); });
+  }
+  done(kModalOk);
 }
 
 void TFormPrgD::Watch(QWidget* widget) { widget->installEventFilter(this); }
@@ -346,6 +367,9 @@ void TFormPrgD::Run(const std::function<void()>& operation) {
   // An operation's message boxes and transfers service events; a second
   // operation must not start inside it.
   if (busy_ > 0) return;
+  // The controller keeps its last scroll target; only a new one scrolls, so
+  // a later click does not pull the schema back.
+  const int targetBefore = form_.ScrollTarget();
   ++busy_;
   operation();
   --busy_;
@@ -355,7 +379,7 @@ void TFormPrgD::Run(const std::function<void()>& operation) {
   }
   Draw();
   const int target = form_.ScrollTarget();
-  if (target >= 0) ScrollTo(target);
+  if (target >= 0 && target != targetBefore) ScrollTo(target);
 }
 
 void TFormPrgD::ScrollTo(int y) { scrollBox1_->ensureVisible(0, y, 0, TSchemaRow::kHeight); }
@@ -539,9 +563,10 @@ void TFormPrgD::DrawInPlaceEdit() {
 bool TFormPrgD::eventFilter(QObject* watched, QEvent* event) {
   if (watched == editText_) {
     // Another window coming to the front is no exit from the field.
-    const auto reason = event->type() == QEvent::FocusOut ? static_cast<QFocusEvent*>(event)->reason() : Qt::OtherFocusReason;
-    if (event->type() == QEvent::FocusOut && form_.InPlaceEdit().active && reason != Qt::ActiveWindowFocusReason &&
-        reason != Qt::PopupFocusReason) {
+    const bool exit = event->type() == QEvent::FocusOut &&
+                      static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+                      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+    if (exit && form_.InPlaceEdit().active) {
       const std::string text = editText_->text().toStdString();
       Run([this, text] { form_.EditTextExit(text); });
     }
@@ -550,9 +575,9 @@ bool TFormPrgD::eventFilter(QObject* watched, QEvent* event) {
   if (watched == scrollBox1_->viewport()) {
     if (event->type() == QEvent::Wheel) {
       auto* wheel = static_cast<QWheelEvent*>(event);
-      const int notches = wheel->angleDelta().y() / 120;
+      // A notch is 120 eighths of a degree; finer wheels move by their share.
       QScrollBar* bar = scrollBox1_->verticalScrollBar();
-      bar->setValue(bar->value() - notches * kWheelStep);
+      bar->setValue(bar->value() - wheel->angleDelta().y() * kWheelStep / 120);
       return true;
     }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {

@@ -52,12 +52,14 @@ class TFormPrgD : public QDialog {
   // Draws the controller's state: caption, fields, actions, every row.
   void Draw();
 
-  // The close box, Escape and Alt+X end the window normally (2); nothing
-  // while an operation holds it.
+  // The close box and Alt+X end the window normally (2); nothing while an
+  // operation holds it.
   void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Escape and Enter are the fields' keys here, never the dialog's.
+  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
