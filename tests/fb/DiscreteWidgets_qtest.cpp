@@ -2,6 +2,7 @@
 // as the editor sets them, and the order of their callbacks. Colours are read
 // back from the widget's own rendering.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -43,9 +44,11 @@ QPoint InsideCorner(QRect box) { return box.topLeft() + QPoint(2, 2); }
 class Recorder : public QWidget {
  public:
   int presses = 0;
+  int menus = 0;
 
  protected:
   void mousePressEvent(QMouseEvent*) override { ++presses; }
+  void contextMenuEvent(QContextMenuEvent*) override { ++menus; }
 };
 
 }  // namespace
@@ -179,6 +182,12 @@ class DiscreteWidgets : public QObject {
     QTest::mouseClick(sign, Qt::LeftButton);
     QTest::mouseClick(sign, Qt::RightButton);
     QCOMPARE(parent.presses, 2);
+    auto menuRequest = [&] {
+      QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(3, 4), sign->mapToGlobal(QPoint(3, 4)));
+      QApplication::sendEvent(sign, &request);
+    };
+    menuRequest();
+    QCOMPARE(parent.menus, 1);
 
     QPoint menuAt;
     connect(sign, &TDiagramPanel::OnRightPress, [&](QPoint at) { menuAt = at; });
@@ -187,6 +196,8 @@ class DiscreteWidgets : public QObject {
     QTest::mousePress(sign, Qt::RightButton, Qt::NoModifier, QPoint(3, 4));
     QCOMPARE(parent.presses, 2);
     QCOMPARE(menuAt, sign->mapToGlobal(QPoint(3, 4)));
+    menuRequest();
+    QCOMPARE(parent.menus, 1);
   }
 
   void hoverShowsTheTooltipColourOverTheColourAtRest() {

@@ -1,5 +1,6 @@
 #include "fb/widgets/TDiagramPanel.h"
 
+#include <QContextMenuEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
@@ -134,6 +135,13 @@ void TDiagramPanel::mouseDoubleClickEvent(QMouseEvent* event) {
   leftPressed_ = true;
   swallowRelease_ = true;
   emit OnDblClick();
+}
+
+void TDiagramPanel::contextMenuEvent(QContextMenuEvent* event) {
+  if (isSignalConnected(QMetaMethod::fromSignal(&TDiagramPanel::OnRightPress)))
+    event->accept();
+  else
+    event->ignore();
 }
 
 void TDiagramPanel::enterEvent(QEnterEvent*) {

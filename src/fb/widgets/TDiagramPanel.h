@@ -71,6 +71,9 @@ class TDiagramPanel : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  // Taken when OnRightPress has a receiver, so that the parent does not open
+  // a menu of its own over the one the receiver opens.
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
