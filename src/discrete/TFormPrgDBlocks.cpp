@@ -258,9 +258,10 @@ void TFormPrgDController::EditTextChange(const std::string& text) {
 void TFormPrgDController::EditTextExit(const std::string& text) {
   if (!inPlace_.active) return;
   const int n = inPlace_.signal;
-  const bool edited = text != inPlaceOriginal_;
+  const std::string committed = text;  // text may be the edit's own, cleared below
+  const bool edited = committed != inPlaceOriginal_;
   inPlace_ = {};
-  TextChanged(n, text, edited);
+  TextChanged(n, committed, edited);
   Refresh();
 }
 

@@ -129,6 +129,8 @@ void TFormPrgDController::ResetRows() {
   bandSelected_.fill(false);
   panelSelected_.fill(false);
   lur.NHandlers = 0;
+  lur.NSelected = 0;  // no row is left to be part of a group
+  scrollTarget_ = -1;
 }
 
 // ---- showing -------------------------------------------------------------------

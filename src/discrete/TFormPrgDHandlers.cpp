@@ -141,6 +141,7 @@ void TFormPrgDController::EndCreation(int position, int signal) {
 }
 
 void TFormPrgDController::CreatVhButClick() {
+  scrollTarget_ = -1;
   TProgLurClass& lur = Lur();
   TServClass& serv = Serv();
   MarkChanged();
@@ -213,6 +214,7 @@ void TFormPrgDController::CreatVhButClick() {
 // ---- editing the identifier -------------------------------------------------------------
 
 void TFormPrgDController::PMenu1IdClick(int row) {
+  scrollTarget_ = -1;
   TProgLurClass& lur = Lur();
   TServClass& serv = Serv();
   Preamble(row, false);
@@ -281,6 +283,7 @@ void TFormPrgDController::PMenu1IdClick(int row) {
 // ---- deleting, searching, copying ----------------------------------------------------------
 
 void TFormPrgDController::PMenu2DelClick() {
+  scrollTarget_ = -1;
   TProgLurClass& lur = Lur();
   if (lur.CurSignal < 0) return Warn(kNoSignal);
   if (!HasCurrentRow()) return Warn(kNoRow);
@@ -306,6 +309,7 @@ void TFormPrgDController::PMenu2DelClick() {
 }
 
 void TFormPrgDController::PMenu3NVhClick() {
+  scrollTarget_ = -1;
   TProgLurClass& lur = Lur();
   if (lur.NHandlers <= 0) return Warn(kNoRowsYet);
   TFormVhController& d = forms_.vh;

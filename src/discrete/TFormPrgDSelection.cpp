@@ -22,6 +22,7 @@ void TFormPrgDController::ClearSelection() {
 void TFormPrgDController::RowClick(int row, bool ctrl) {
   TProgLurClass& lur = Lur();
   if (!HasRow(row)) return;
+  scrollTarget_ = -1;
   const auto i = static_cast<std::size_t>(row);
   if (!ctrl) {
     const bool wasCurrent = row == lur.CurPos;
@@ -75,6 +76,7 @@ void TFormPrgDController::RowClick(int row, bool ctrl) {
 void TFormPrgDController::ScrollBox1Click() {
   CommitInPlaceEdit();
   TProgLurClass& lur = Lur();
+  scrollTarget_ = -1;
   ClearSelection();
   lur.CurPos = lur.CurSignal = -1;
   lur.NSelected = 0;

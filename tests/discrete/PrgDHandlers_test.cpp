@@ -279,6 +279,31 @@ TEST_F(IdEdit, WithoutCurrentRow) {
   EXPECT_EQ(f.creatVh.shows, 0);
 }
 
+TEST(PrgDIdEditNetwork, DialogPresetToANetworkSignalsBlockRegisterAndLimit) {
+  PrgDFixture f({1, 1, 7, 3, 3, 0, 0, 0}, 0, SmallNet());
+  f.config.MBM.SetTipUstr(1, 1);
+  f.Record(49, {0x20, 0, 0, 0, 0, 0, 2, 0});  // block 1, register 2
+  f.Record(56, {0x20, 0, 0, 0, 0, 0, 2, 0});  // block 2, register 2, limit L
+  f.prgd.FormShow();
+  f.prgd.PMenu1IdClick(1);
+  const K& d = f.forms.creatVh;
+  EXPECT_EQ(d.page, K::kNetPage);
+  EXPECT_EQ(d.block, 2);
+  EXPECT_EQ(d.netKind, K::kAnalog);
+  EXPECT_EQ(d.reg, 2);
+  EXPECT_EQ(d.netLimit, 1);
+  EXPECT_TRUE(d.netLimitEnabled);
+  EXPECT_EQ(d.labTipSlave, "ТЕРН");
+  // Unchanged, the dialog gives the same signal back: nothing moves.
+  EXPECT_EQ(f.Rows(), (std::vector<int>{49, 56}));
+  f.prgd.PMenu1IdClick(0);
+  EXPECT_EQ(d.block, 1);
+  EXPECT_EQ(d.netKind, K::kDiscrete);
+  EXPECT_EQ(d.reg, 2);
+  EXPECT_EQ(f.Rows(), (std::vector<int>{49, 56}));
+  EXPECT_TRUE(f.ui.shown.empty());
+}
+
 // ---- deletion and search ------------------------------------------------------------------
 
 TEST(PrgDDeletion, FirstOfThreeRowsMovesTheOthersUpAndKeepsContactAndArchive) {
