@@ -50,12 +50,22 @@ class DiscreteEditorMainWindowTest : public QObject {
       QCOMPARE(window->findChild<QLineEdit*>("EditModif")->text(), w.Text("EditModif"));
       QCOMPARE(static_cast<int>(editor.Form().Layout().rows.size()), handlers);
       QCOMPARE(w.config->Lur.PrgDShown, 1);
+      // While the editor is open its own bar shows the transfers.
+      w.ui.ProgressShow(100, 20);
+      QVERIFY(editor.Window()->ProgressBar()->isVisible());
+      QVERIFY(!w.window.ProgressBar()->isVisibleTo(&w.window));
+      w.ui.ProgressHide();
+      QVERIFY(!editor.Window()->ProgressBar()->isVisible());
       editor.Window()->Action(TFormPrgDAction::AClose)->trigger();
     });
     w.Click("ButProgDiskr");
     QVERIFY(opened);
     QVERIFY(!editor.Window()->isVisible());
     QVERIFY(w.Texts().empty());
+    // Closed, the main window's bar is the one again.
+    w.ui.ProgressShow(100, 20);
+    QVERIFY(w.window.ProgressBar()->isVisibleTo(&w.window));
+    w.ui.ProgressHide();
   }
 };
 
