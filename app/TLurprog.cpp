@@ -44,6 +44,10 @@ TLurprog::TLurprog(const QString& port)
   dialogs_->SetFlow(flow_.get());
   window_->SetSettings(*flow_);
   link_.SetTrafficObserver(&journal_);
+  discrete_ = std::make_unique<TQtDiscreteEditor>(session_, editors_, ui_, window_.get(), window_->ProgressBar());
+  discrete_->SetPortDialog([this] { flow_->APortExecute(); });
+  discrete_->Register();
+  window_->Draw();  // the editor buttons of the registered windows come alive
   if (auto* action = window_->findChild<QAction*>("AJurnal")) {
     connect(action, &QAction::triggered, journalWindow_, [this] {
       journalWindow_->show();

@@ -6,12 +6,15 @@
 #include <QString>
 #include <memory>
 
+#include "discrete/views/TQtDiscreteEditor.h"
 #include "link/TComPortClass.h"
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
 #include "model/TConfiguration.h"
 #include "session/LinkReports.h"
 #include "session/TEditorRegistry.h"
+#include "session/TServAddressing.h"
+#include "session/TSession.h"
 #include "session/TTrafficLog.h"
 #include "shell/TForm1Controller.h"
 #include "shell/TMainState.h"
@@ -67,6 +70,10 @@ class TLurprog : public QObject {
   TFormJurnal* journalWindow_;  // a window of its own, owned by the main window
   std::unique_ptr<TQtSettingsDialogs> dialogs_;
   std::unique_ptr<TPortSettingsFlow> flow_;
+  // What the editors work with, and the editors registered so far.
+  TServAddressing addressing_{config_->Serv};
+  TSession session_{*config_, link_, ui_, addressing_};
+  std::unique_ptr<TQtDiscreteEditor> discrete_;
 };
 
 // "FParol.dat" in the user's configuration folder of the program.

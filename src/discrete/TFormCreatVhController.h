@@ -5,6 +5,7 @@
 // block), with its text, contact type and archiving. It only holds values
 // and keeps its choices within what the configuration has; the caller
 // computes the signal number from them. One instance lives for the run.
+#include <cstddef>
 #include <string>
 
 namespace lur {
@@ -20,6 +21,8 @@ class TFormCreatVhController {
   static constexpr const char* kLimitItems[4] = {"LL", "L", "H", "HH"};
   static constexpr const char* kTipKItems[2] = {"Нормально замкнутый", "Нормально разомкнутый"};
   static constexpr std::size_t kTextChars = 14;
+  // The up-downs never go below 1; their maxima follow the configuration.
+  static constexpr int kSpinMin = 1;
 
   enum Page { kOwnPage = 0, kNetPage = 1 };
   enum Kind { kDiscrete = 0, kAnalog = 1 };
@@ -51,7 +54,8 @@ class TFormCreatVhController {
   void CBoxTipSignClick(int limit);
   void CBoxTipSignNetClick(int limit);
   // A change of the text: the processing table is marked changed and
-  // InputTextsEdited = 1.
+  // InputTextsEdited = 1. A text with a character that has no Windows-1251
+  // form is refused (nothing changes); a longer one is cut to 14 characters.
   void EditTextChange(const std::string& text);
   void TipKClick(int index);  // marks the processing table changed
   void ArhClick(bool checked);  // marks the processing table changed
@@ -88,6 +92,14 @@ class TFormCreatVhController {
   bool arh = false;
 
  private:
+  // The own kind forced to what the modules allow; maxima and the limit
+  // list follow it; module and input held inside their ranges.
+  void ApplyOwnKind();
+  // The network kind forced by the totals, then by block `block`; the
+  // register maximum and the limit list follow; the register held inside.
+  void ApplyNetKind();
+  void ShowSlave();
+
   TSession& session_;
 };
 

@@ -9,6 +9,7 @@
 // highlights, the in-place text edit). No widgets: the view draws Layout()
 // and calls the operations, named after the window's handlers.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "discrete/TDiscreteDialogs.h"
@@ -24,6 +25,7 @@ class TFormPrgDController {
  public:
   static constexpr const char* kCaption = "Программирование обработки дискретных входов";
   static constexpr const char* kDeviceCaption = "Программирование обработки дискретных входов ЛУР-05 устройство ";
+  static constexpr int kSchemaWidth = 830;  // a row's band: the relay block ends at 822
 
   TFormPrgDController(TSession& session, TDiscreteDialogForms& forms, TDiscreteDialogWindows& windows,
                       const TEditorRegistry& editors);
@@ -70,7 +72,8 @@ class TFormPrgDController {
   // row >= 0: a double click on that row's text label (the in-place edit);
   // -1: the command, with the text dialog.
   void PMenu2TextClick(int row = -1);
-  void EditTextExit(const std::string& text);  // the in-place edit loses the focus
+  void EditTextChange(const std::string& text);  // typing in the in-place edit
+  void EditTextExit(const std::string& text);    // the in-place edit loses the focus
   void PMenu2ArhivClick();
   void ArhivClick(int row, bool down);       // the row's archive button
   void PanInp1SpBClick(int row, bool down);  // the row's contact button
@@ -82,6 +85,10 @@ class TFormPrgDController {
   std::string TipModInd() const;  // the display caption of DisplayType
   bool LabelFileShown() const { return labelFile_; }
   const TControlStates<TFormPrgDAction>& Actions() const { return actions_; }
+  // "Дискретные выходы" works once its window is registered.
+  bool InformButMRAvailable() const;
+  // The user answered "No" to creating a configuration: the window closes.
+  bool CloseRequested() const { return closeRequested_; }
 
   struct TInPlaceEdit {
     bool active = false;
@@ -97,6 +104,47 @@ class TFormPrgDController {
   int ScrollTarget() const { return scrollTarget_; }
 
  private:
+  // How the identifier dialog's choice maps to a signal.
+  enum class TChoice { Signal, PageDisabled, NoSuchSignal };
+  struct TChosenSignal {
+    TChoice choice = TChoice::NoSuchSignal;
+    int signal = -1;
+  };
+
+  // ---- common steps (TFormPrgDController.cpp) ----
+  TProgLurClass& Lur();
+  TServClass& Serv();
+  void MarkChanged();
+  void Warn(const std::string& text);
+  bool HasRow(int position) const;  // 0 .. NHandlers - 1
+  bool HasCurrentRow() const { return HasRow(CurPos()); }
+  int CurPos() const;
+  int CurSignal() const;
+  int RowOfSignal(int signal, int except = -1) const;
+  std::string SignalLabel() const;  // (CurSignal + 1), six blanks, the identifier
+  void AppendRow(int signal);
+  void RemoveRow(int position);
+  void ResetRows();
+  void Refresh();  // recomputes layout_
+  TSchemaRow RowLayout(int position);
+
+  // ---- selection (TFormPrgDSelection.cpp) ----
+  void ClearSelection();  // marks and highlights off
+  void SetHighlight(int position, bool band, bool panel);
+  void Preamble(int row, bool block);  // a double click makes row current
+  void UpdateRowMenuStates();
+  void CommitInPlaceEdit();
+
+  // ---- handlers (TFormPrgDHandlers.cpp) ----
+  TChosenSignal ChosenSignal() const;
+  void PresetIdentifierDialog(int signal);
+  void ShowSlave(int block);
+  bool CopyMarkedRows();
+  void EndCreation(int position, int signal);
+
+  // ---- texts (TFormPrgDBlocks.cpp) ----
+  void TextChanged(int signal, const std::string& utf8, bool edited);
+
   TSession& session_;
   TDiscreteDialogForms& forms_;
   TDiscreteDialogWindows& windows_;
@@ -112,6 +160,14 @@ class TFormPrgDController {
   std::array<bool, 192> textHint_{};
   std::array<bool, 192> bandSelected_{};
   std::array<bool, 192> panelSelected_{};
+  // Per row: the blocks shown. A block added by hand stays until it is
+  // deleted or the schema is rebuilt, even when its dialog leaves the record
+  // without it.
+  std::array<bool, 192> hasSign_{};
+  std::array<bool, 192> hasZader_{};
+  std::array<bool, 192> hasMR_{};
+  std::string inPlaceOriginal_;  // the text when the in-place edit opened
+  bool closeRequested_ = false;
 };
 
 }  // namespace lur

@@ -4,6 +4,7 @@
 // an insertion, of which the caller shows one group. It is the only dialog of
 // the editor with a cancel; OK refuses a bad entry with the inline marker and
 // stays open. One instance lives for the run.
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -48,6 +49,16 @@ class TFormVhController {
   std::string focused;                     // objectName of the focused field
 
  private:
+  // How a field's text reads: a number 1..INT_MAX, or why not.
+  enum class Reading { Good, Bad, TooLarge };
+  struct FieldValue {
+    Reading reading = Reading::Bad;
+    int value = 0;
+  };
+  static FieldValue ReadField(const std::string& text);
+  // Reports a failing field; false when it failed.
+  bool Check(const std::string& field, const FieldValue& value, const std::string& tooLarge);
+
   TSession& session_;
 };
 

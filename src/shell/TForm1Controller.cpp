@@ -190,6 +190,9 @@ void TForm1Controller::Prg1Click(int n) {
 void TForm1Controller::ControlClick(TForm1Control control) {
   const auto it = ButtonEditors().find(control);
   if (it == ButtonEditors().end()) return;
+  // The discrete editor's first showing only rebuilds its schema from what
+  // is in memory: it has just been read, opened or created here.
+  if (it->second == TEditor::DiscreteProcessing && editors_.Available(it->second)) Config().Lur.PrgDShown = 0;
   const int result = OpenEditor({it->second});
   // The local network editor ends with 6 when its settings were rejected.
   const bool localNet = it->second == TEditor::LocalNetFunctions || it->second == TEditor::LocalNetF15 ||

@@ -207,6 +207,20 @@ TEST_F(Form1Fixture, WindowsNotInThisBuildOpenNothing) {
   EXPECT_TRUE(form.ControlAvailable(TForm1Control::ButDefault));
 }
 
+TEST_F(Form1Fixture, TheDiscreteEditorIsOpenedForARebuildOnly) {
+  editors.Present({TEditor::DiscreteProcessing});
+  int shownFlagWhenOpened = -1;
+  editors.registry.Register(TEditor::DiscreteProcessing, [&](const TEditorRequest&) {
+    shownFlagWhenOpened = config->Lur.PrgDShown;
+    config->Lur.PrgDShown = 1;  // the editor's own showing
+    return 2;
+  });
+  config->Lur.PrgDShown = 1;
+  form.ControlClick(TForm1Control::ButProgDiskr);
+  EXPECT_EQ(shownFlagWhenOpened, 0);
+  EXPECT_TRUE(ui.shown.empty());
+}
+
 TEST_F(Form1Fixture, OnlyTheLocalNetworkEditorReportsARejectedEnding) {
   editors.Present({TEditor::LocalNetExchange, TEditor::TimeDate});
   editors.results = {6, 6};

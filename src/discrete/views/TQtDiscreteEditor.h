@@ -1,0 +1,57 @@
+#pragma once
+// The discrete processing editor as the program runs it: its dialogs'
+// controllers and Qt windows, its controller and its window, made once for
+// the run over the session, and registered with the main window's editor
+// registry. While the editor is open the user's message boxes and the
+// transfers' progress bar are on its window.
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "discrete/TDiscreteDialogs.h"
+#include "discrete/TFormPrgDController.h"
+#include "discrete/views/TFormPrgD.h"
+#include "discrete/views/TQtDiscreteDialogs.h"
+
+class QProgressBar;
+class QWidget;
+
+namespace lur {
+
+class TQtUserInterface;
+
+class TQtDiscreteEditor {
+ public:
+  // `mainWindow` owns the windows and gets the boxes and `mainBar` the
+  // progress back when the editor closes. The session, the registry and the
+  // user interface must outlive this.
+  TQtDiscreteEditor(TSession& session, TEditorRegistry& editors, TQtUserInterface& ui, QWidget* mainWindow,
+                    QProgressBar* mainBar);
+  ~TQtDiscreteEditor();
+  TQtDiscreteEditor(const TQtDiscreteEditor&) = delete;
+  TQtDiscreteEditor& operator=(const TQtDiscreteEditor&) = delete;
+
+  // Registers the editor as TEditor::DiscreteProcessing.
+  void Register();
+  // Shows the editor modally and returns its modal result.
+  int Open();
+
+  void SetPortDialog(std::function<void()> open) { window_->SetPortDialog(std::move(open)); }
+
+  TFormPrgDController& Form() { return *form_; }
+  TFormPrgD* Window() const { return window_; }
+  TQtDiscreteDialogs& Dialogs() { return *dialogs_; }
+
+ private:
+  TEditorRegistry& editors_;
+  TQtUserInterface& ui_;
+  QPointer<QWidget> mainWindow_;
+  QPointer<QProgressBar> mainBar_;
+  TDiscreteDialogForms forms_;
+  std::unique_ptr<TQtDiscreteDialogs> dialogs_;
+  TDiscreteDialogWindows windows_;
+  std::unique_ptr<TFormPrgDController> form_;
+  QPointer<TFormPrgD> window_;
+};
+
+}  // namespace lur
