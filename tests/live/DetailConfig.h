@@ -24,8 +24,8 @@ inline std::unique_ptr<TConfiguration> MakeDetailConfig(int analogType = 6, int 
   auto config = std::make_unique<TConfiguration>();
   TServClass::Identity id{};
   id[0] = 5;
-  const std::array<std::uint8_t, 8> slots = {1, 1, static_cast<std::uint8_t>(analogType), 3, 4, 0, 0, 0};
-  for (int s = 0; s < 8; ++s) id[1 + s] = slots[s];
+  const std::array<std::uint8_t, 8> codes = {1, 1, static_cast<std::uint8_t>(analogType), 3, 4, 0, 0, 0};
+  for (int s = 0; s < 8; ++s) id[1 + s] = codes[s];
   id[11] = 16;
   id[12] = static_cast<std::uint8_t>(processed);
   id[13] = 6;
