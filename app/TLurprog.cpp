@@ -47,6 +47,8 @@ TLurprog::TLurprog(const QString& port)
   discrete_ = std::make_unique<TQtDiscreteEditor>(session_, editors_, ui_, window_.get(), window_->ProgressBar());
   discrete_->SetPortDialog([this] { flow_->APortExecute(); });
   discrete_->Register();
+  details_ = std::make_unique<TQtDetailWindows>(window_.get());
+  RegisterDetailWindows(editors_, *config_, detailForms_, details_->Windows());
   window_->Draw();  // the editor buttons of the registered windows come alive
   if (auto* action = window_->findChild<QAction*>("AJurnal")) {
     connect(action, &QAction::triggered, journalWindow_, [this] {

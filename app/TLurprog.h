@@ -8,6 +8,8 @@
 
 #include "discrete/views/TQtDiscreteEditor.h"
 #include "link/TComPortClass.h"
+#include "live/InputDetail.h"
+#include "live/views/TQtDetailWindows.h"
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
 #include "model/TConfiguration.h"
@@ -74,6 +76,9 @@ class TLurprog : public QObject {
   TServAddressing addressing_{config_->Serv};
   TSession session_{*config_, link_, ui_, addressing_};
   std::unique_ptr<TQtDiscreteEditor> discrete_;
+  // The input and output detail windows the editors open for a signal.
+  TDetailForms detailForms_;
+  std::unique_ptr<TQtDetailWindows> details_;
 };
 
 // "FParol.dat" in the user's configuration folder of the program.
