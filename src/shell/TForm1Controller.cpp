@@ -169,9 +169,17 @@ void TForm1Controller::Prg1Click(int n) {
       config.Reg.RegModulePos = n - 1;
       break;
     case TEditor::RelayModule:
-      request.module = n - serv.GetDiModuleCount() - serv.GetAiModuleCount();
+      // The slot's place among the output modules: counting by the module
+      // counts would take a control loop module before the outputs for
+      // one. The relay table holds five modules.
+      request.module = serv.GroupIndexOfSlot(n - 1) + 1;
+      if (request.module < 1 || request.module > kMaxOutputModules) return;
       config.MR.SetMrSlot(n);
       config.MR.SetMrSlot2(n);
+      break;
+    case TEditor::DiscreteInputView:
+    case TEditor::SensorTypeModule:
+      config.Lur.SetTipDatModule(n);
       break;
     case TEditor::AnalogModule:
       request.module = n - serv.GetDiModuleCount();

@@ -166,6 +166,18 @@ TEST_F(Form1Fixture, RowButtonsOpenTheEditorOfTheirModule) {
   EXPECT_EQ(config->MR.GetMrSlot2(), 6);
   EXPECT_EQ(config->MBA.EditSlot, 4);
   EXPECT_EQ(config->Reg.RegModulePos, 6);
+  EXPECT_EQ(config->Lur.GetTipDatModule(), 2);  // the sensor-type module at slot 2
+
+  // A control loop module before the outputs is not an output module: the
+  // relay editor gets the slot's place among the outputs.
+  SetModules({1, 14, 3, 4, 0, 0, 0, 0}, 12);
+  editors.opened.clear();
+  form.Prg1Click(4);
+  ASSERT_EQ(editors.opened.size(), 1u);
+  EXPECT_EQ(editors.opened[0].module, 2);
+  EXPECT_EQ(config->MR.GetMrSlot(), 4);
+  form.Prg1Click(1);
+  EXPECT_EQ(config->Lur.GetTipDatModule(), 1);
 
   // An empty slot opens nothing.
   editors.opened.clear();
