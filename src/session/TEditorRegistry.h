@@ -10,6 +10,7 @@ namespace lur {
 
 enum class TEditor {
   DiscreteInputView,   // "on line" of a discrete input module (live inputs)
+  DiscreteOutputView,  // "on line" of a relay output module (live outputs)
   Regulator,           // control loop module
   RelayModule,         // relay output module
   SensorTypeModule,    // discrete-signal module of type 10
