@@ -6,7 +6,8 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 
 build=build-test
-cmake -S . -B "$build" -G Ninja -DLUR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+# Warnings fail the build: it is kept warning-free with GCC and Clang.
+cmake -S . -B "$build" -G Ninja -DLUR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen

@@ -209,7 +209,7 @@ class SettingsDialogs : public QObject {
   void portDialogOpensTheExchangeDialog() {
     Fixture f;
     WhenModal("TFormPort", [](QWidget* d) {
-      WhenModal("TFormNastr", [d](QWidget* n) {
+      WhenModal("TFormNastr", [](QWidget* n) {
         Click(n, "UpDown1Up");
         Click(n, "OK");
         WhenModal("TFormPort", [](QWidget* p) { Click(p, "OK"); });
