@@ -135,6 +135,15 @@ void TFormPrgDController::ResetRows() {
 
 // ---- showing -------------------------------------------------------------------
 
+bool TFormPrgDController::AskCreateConfiguration() {
+  return Lur().AskCreateConfig(
+      [this](std::string_view text) {
+        return session_.ui.Message({std::string(text), kCaptionConfirmation, MsgIcon::Question, MsgButtons::YesNo,
+                                    MsgAnswer::Yes}) == MsgAnswer::Yes;
+      },
+      [this](std::string_view text) { ShowInformation(session_.ui, std::string(text)); });
+}
+
 void TFormPrgDController::FormShow() {
   inPlace_ = {};
   closeRequested_ = false;
@@ -147,15 +156,6 @@ void TFormPrgDController::FormShow() {
     labelFile_ = false;
   }
   Lur().PrgDShown = 1;
-}
-
-void TFormPrgDController::InPortClick() {
-  // Right after the main window read, opened or created the configuration,
-  // memory is what the controller holds: the schema is only rebuilt.
-  if (Lur().PrgDShown == 0) {
-    RebuildSchema();
-    caption_ = kDeviceCaption + std::to_string(session_.addressing.AddressIndex() + 1);
-  }
 }
 
 void TFormPrgDController::OpenFileClick() { RebuildSchema(); }

@@ -34,11 +34,20 @@ class TFormPrgDController {
   // Each showing: in-place edit closed, marks cleared, then OpenFileClick in
   // file mode (LabelFile shown) or InPortClick (hidden); PrgDShown = 1.
   void FormShow();
-  // While PrgDShown is 0 only rebuilds, with the device caption; in file mode
-  // nothing else. (The editor's own read comes with the transfer commands.)
-  void InPortClick();
   void OpenFileClick();  // rebuilds from memory, caption unchanged
   void RebuildSchema();
+
+  // ---- port transfer and closing (TFormPrgDTransfer.cpp) ------------------------------
+  // F9. While PrgDShown is 0 only rebuilds, with the device caption; in file
+  // mode nothing else. Otherwise reads the identity, the exchange table when
+  // the base holds network signals, the processing pages, the text pages and
+  // the units into a scratch copy, taken only when every page came.
+  void InPortClick();
+  // F10: the processing pages, each confirmed before the next; the change
+  // mark and the reserve follow only the confirmation of the last.
+  void OutPortClick();
+  // The window is being closed: false keeps it open.
+  bool FormCloseQuery();
 
   // ---- selection -------------------------------------------------------------------
   void RowClick(int row, bool ctrl);  // a left click on any element of a row
@@ -116,6 +125,8 @@ class TFormPrgDController {
   TServClass& Serv();
   void MarkChanged();
   void Warn(const std::string& text);
+  // No schema: "create one?"; true when the answer closes the window.
+  bool AskCreateConfiguration();
   bool HasRow(int position) const;  // 0 .. NHandlers - 1
   bool HasCurrentRow() const { return HasRow(CurPos()); }
   int CurPos() const;
@@ -127,6 +138,10 @@ class TFormPrgDController {
   void ResetRows();
   void Refresh();  // recomputes layout_
   TSchemaRow RowLayout(int position);
+
+  // ---- port transfer (TFormPrgDTransfer.cpp) ----
+  bool ReadFromController();  // true when every page came and was taken
+  std::string DeviceCaption(int deviceIndex) const;
 
   // ---- selection (TFormPrgDSelection.cpp) ----
   void ClearSelection();  // marks and highlights off

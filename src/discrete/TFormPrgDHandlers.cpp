@@ -347,12 +347,7 @@ bool TFormPrgDController::CopyMarkedRows() {
     return false;
   }
   if (lur.SchemaSet == 0) {
-    closeRequested_ = lur.AskCreateConfig(
-        [this](std::string_view text) {
-          return session_.ui.Message({std::string(text), kCaptionConfirmation, MsgIcon::Question, MsgButtons::YesNo,
-                                      MsgAnswer::Yes}) == MsgAnswer::Yes;
-        },
-        [this](std::string_view text) { ShowInformation(session_.ui, std::string(text)); });
+    closeRequested_ = AskCreateConfiguration();
     return false;
   }
   TCopyBlocksClass& copy = session_.config.Copy;

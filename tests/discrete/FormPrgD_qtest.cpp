@@ -444,6 +444,27 @@ class FormPrgDTest : public QObject {
     QCOMPARE(bar->value(), 0);
   }
 
+  void closingWithChangesAsksAndCancelKeepsTheWindow() {
+    Editor e;
+    e.config->Lur.FullAccess = 1;
+    e.config->Lur.SetArh(3, 0x80);
+    e.config->Lur.DiskrModified = 1;
+    const auto edited = e.config->Lur.GetRecords();
+    e.ui.answers = {MsgAnswer::Cancel};
+    e.Action(A::AClose)->trigger();
+    QVERIFY(e.window->isVisible());
+    QCOMPARE(e.ui.shown.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(e.ui.shown[0].text), QString("Данные были изменены. Передать в прибор?"));
+    // The close box asks the same; No puts the last read or written records back.
+    e.ui.answers = {MsgAnswer::No};
+    e.window->close();
+    QVERIFY(!e.window->isVisible());
+    QCOMPARE(e.ui.shown.size(), std::size_t(2));
+    QVERIFY(e.config->Lur.GetRecords() != edited);
+    QCOMPARE(e.config->Lur.DiskrModified, 0);
+    QVERIFY(e.line.requests.empty());
+  }
+
   void inPlaceTextEditCommitsToTheClickedRow() {
     Editor e;
     e.config->Serv.FileMode = 1;  // nothing to send; the text lands in memory

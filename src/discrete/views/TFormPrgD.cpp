@@ -152,6 +152,7 @@ void TFormPrgD::BuildActions() {
     TFormPrgDController& f = form_;
     switch (action) {
       case A::AInPort: return [&f] { f.InPortClick(); };
+      case A::AOutPort: return [&f] { f.OutPortClick(); };
       case A::AVhod: return [&f] { f.CreatVhButClick(); };
       case A::ABSign: return [&f] { f.CreatSignButClick(); };
       case A::ABZader: return [&f] { f.CreatZaderButClick(); };
@@ -358,7 +359,10 @@ void TFormPrgD::reject() {
     const std::string text = editText_->text().toStdString();
     Run([this, text] { form_.EditTextExit(text); });
   }
-  done(kModalOk);
+  // Unsent changes: send, discard or stay.
+  bool close = true;
+  Run([this, &close] { close = form_.FormCloseQuery(); });
+  if (close) done(kModalOk);
 }
 
 void TFormPrgD::Watch(QWidget* widget) { widget->installEventFilter(this); }
