@@ -241,10 +241,39 @@ SimController::Frame SimController::ReadBits(std::span<const std::uint8_t> reque
   std::vector<std::uint8_t> data(static_cast<std::size_t>((count + 7) / 8), 0);
   for (int i = 0; i < count; ++i) {
     const bool on =
-        function == fn::kReadCoils ? live_.Coil(start + i) : live_.DiscreteInput(start + i) != InputsToggled();
+        function == fn::kReadCoils ? CoilOn(start + i) : live_.DiscreteInput(start + i) != InputsToggled();
     if (on) data[static_cast<std::size_t>(i / 8)] |= static_cast<std::uint8_t>(1 << (i % 8));
   }
   return WithCount(function, data);
+}
+
+bool SimController::CoilOn(int address) const {
+  if (address >= LiveData::kFirstModuleFaultCoil && address < LiveData::kFirstModuleFaultCoil + ModuleSet::kSlotCount &&
+      options_.faultySlots.count(address - LiveData::kFirstModuleFaultCoil + 1) != 0) {
+    return true;
+  }
+  if (address >= LiveData::kFirstInvalidSignalCoil &&
+      address < LiveData::kFirstInvalidSignalCoil + LiveData::kDiscreteInputCount &&
+      options_.unreliableSignals.count(address - LiveData::kFirstInvalidSignalCoil + 1) != 0) {
+    return true;
+  }
+  return live_.Coil(address);
+}
+
+void SimController::SetModuleFaulty(int slot, bool faulty) {
+  if (faulty) {
+    options_.faultySlots.insert(slot);
+  } else {
+    options_.faultySlots.erase(slot);
+  }
+}
+
+void SimController::SetSignalUnreliable(int signal, bool unreliable) {
+  if (unreliable) {
+    options_.unreliableSignals.insert(signal);
+  } else {
+    options_.unreliableSignals.erase(signal);
+  }
 }
 
 bool SimController::InputsToggled() const {

@@ -62,6 +62,9 @@ class SimController {
   const ModuleSet& Modules() const { return modules_; }
   const PageStore& Pages() const { return pages_; }
   const LiveData& Live() const { return live_; }
+  // Between polls a test may break a module or spoil a signal, or mend them.
+  void SetModuleFaulty(int slot, bool faulty);
+  void SetSignalUnreliable(int signal, bool unreliable);
   ClockTime ClockNow() const { return clock_.Now(); }
 
  private:
@@ -71,6 +74,7 @@ class SimController {
   bool Hears(std::span<const std::uint8_t> request) const;
   static void Spoil(Frame& answer, AnswerFault fault);
   bool InputsToggled() const;
+  bool CoilOn(int address) const;  // the live map with the faults of the options
 
   Frame WithCount(std::uint8_t function, std::span<const std::uint8_t> data) const;
   Frame Exception(std::uint8_t function, std::uint8_t code) const;

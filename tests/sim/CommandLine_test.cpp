@@ -90,7 +90,7 @@ TEST(CommandLine, RefusesBadArguments) {
 TEST(CommandLine, TakesThePollAndLiveFaults) {
   const auto result = ParseCommandLine({"--link", "p", "--poll-exception", "2", "--poll-truncate", "--mute", "2:12",
                                         "--mute=0x01:0x3F8", "--live-exception", "4:1000:0x0B", "--live-toggle",
-                                        "750"});
+                                        "750", "--faulty", "3", "--faulty=8", "--unreliable", "192"});
   ASSERT_TRUE(result.line) << result.error;
   const SimOptions& o = result.line->options;
   EXPECT_EQ(o.pollException, std::optional<std::uint8_t>(2));
@@ -98,6 +98,8 @@ TEST(CommandLine, TakesThePollAndLiveFaults) {
   EXPECT_EQ(o.mutedRequests, (std::set<LiveRequest>{{2, 12}, {1, 1016}}));
   EXPECT_EQ(o.liveExceptions, (std::map<LiveRequest, std::uint8_t>{{{4, 1000}, 11}}));
   EXPECT_EQ(o.liveToggleMs, 750u);
+  EXPECT_EQ(o.faultySlots, (std::set<int>{3, 8}));
+  EXPECT_EQ(o.unreliableSignals, (std::set<int>{192}));
 }
 
 TEST(CommandLine, RefusesBadFaultArguments) {
@@ -113,6 +115,9 @@ TEST(CommandLine, RefusesBadFaultArguments) {
       {"--link", "p", "--live-exception", "2:12"},
       {"--link", "p", "--live-exception", "2:12:0"},
       {"--link", "p", "--live-toggle", "0"},
+      {"--link", "p", "--faulty", "0"},
+      {"--link", "p", "--faulty", "9"},
+      {"--link", "p", "--unreliable", "193"},
   };
   for (const auto& args : bad) {
     const auto result = ParseCommandLine(args);

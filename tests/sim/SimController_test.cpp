@@ -361,6 +361,24 @@ TEST_F(SimControllerTest, CoilsReadAndWrite) {
   EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1056, 12))), (Bytes{0, 0}));
 }
 
+TEST_F(SimControllerTest, FaultyModulesAndUnreliableSignalsReadAsSet) {
+  SimOptions options;
+  options.faultySlots = {2};
+  options.unreliableSignals = {1, 12};
+  SimController& c = Make(options);
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1016, 8))), (Bytes{0x02}));
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1056, 12))), (Bytes{0x01, 0x08}));
+  // Changed between polls, the next poll sees it.
+  c.SetModuleFaulty(2, false);
+  c.SetModuleFaulty(8, true);
+  c.SetSignalUnreliable(12, false);
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1016, 8))), (Bytes{0x80}));
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1056, 12))), (Bytes{0x01, 0x00}));
+  // The neighbours of both ranges stay as the live map has them.
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1024, 1))), (Bytes{0x00}));
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1248, 1))), (Bytes{0x00}));
+}
+
 TEST_F(SimControllerTest, StandardFunctionsRefuseBadAddressesAndValues) {
   Make();
   struct Case {
