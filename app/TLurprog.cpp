@@ -49,6 +49,8 @@ TLurprog::TLurprog(const QString& port)
   discrete_->Register();
   details_ = std::make_unique<TQtDetailWindows>(window_.get());
   RegisterDetailWindows(editors_, *config_, detailForms_, details_->Windows());
+  sensorTypes_ = std::make_unique<TQtSensorTypeEditor>(session_, editors_, window_.get());
+  sensorTypes_->Register();
   window_->Draw();  // the editor buttons of the registered windows come alive
   if (auto* action = window_->findChild<QAction*>("AJurnal")) {
     connect(action, &QAction::triggered, journalWindow_, [this] {

@@ -13,6 +13,7 @@
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
 #include "model/TConfiguration.h"
+#include "modules/views/TQtSensorTypeEditor.h"
 #include "session/LinkReports.h"
 #include "session/TEditorRegistry.h"
 #include "session/TServAddressing.h"
@@ -79,6 +80,7 @@ class TLurprog : public QObject {
   // The input and output detail windows the editors open for a signal.
   TDetailForms detailForms_;
   std::unique_ptr<TQtDetailWindows> details_;
+  std::unique_ptr<TQtSensorTypeEditor> sensorTypes_;
 };
 
 // "FParol.dat" in the user's configuration folder of the program.

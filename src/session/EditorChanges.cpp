@@ -18,6 +18,8 @@ void ClearEditorChanges(TConfiguration& config) {
   config.Reg.RegModified = 0;
   config.Reg.RegModifiedSave = 0;
   config.Serv.UnsentInputTextPages = 0;
+  // The sensor types of every module are as the controller or the file has them.
+  config.Lur.TipDatSent.fill(1);
 }
 
 }  // namespace lur

@@ -5,6 +5,7 @@
 // window keeps the button of a window that is not registered disabled.
 #include <functional>
 #include <map>
+#include <string>
 
 namespace lur {
 
@@ -33,6 +34,10 @@ struct TEditorRequest {
   int module = 0;  // 1-based number of the module in its own table
   int type = 0;    // the slot's module type code
   int entry = -1;  // 0-based signal or output entry of a detail window
+  // The row's texts as the main window shows them (module editors): the
+  // type caption and the range of its inputs.
+  std::string typeName = {};
+  std::string inputs = {};
 };
 
 class TEditorRegistry {

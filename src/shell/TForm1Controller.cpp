@@ -164,6 +164,9 @@ void TForm1Controller::Prg1Click(int n) {
   if (!editor || !editors_.Available(*editor)) return;
   serv.SetCurrentSlot(n);
   TEditorRequest request{*editor, n, n, type};
+  const TModuleRow row = ModuleRowOf(serv, n - 1);
+  request.typeName = row.caption;
+  request.inputs = row.inputs;
   switch (*editor) {
     case TEditor::Regulator:
       config.Reg.RegModulePos = n - 1;
