@@ -51,6 +51,8 @@ TLurprog::TLurprog(const QString& port)
   RegisterDetailWindows(editors_, *config_, detailForms_, details_->Windows());
   sensorTypes_ = std::make_unique<TQtSensorTypeEditor>(session_, editors_, window_.get());
   sensorTypes_->Register();
+  relayModules_ = std::make_unique<TQtRelayModuleEditor>(session_, editors_, ui_, window_.get());
+  relayModules_->Register();
   window_->Draw();  // the editor buttons of the registered windows come alive
   if (auto* action = window_->findChild<QAction*>("AJurnal")) {
     connect(action, &QAction::triggered, journalWindow_, [this] {

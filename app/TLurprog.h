@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "discrete/views/TQtDiscreteEditor.h"
+#include "discrete/views/TQtRelayModuleEditor.h"
 #include "link/TComPortClass.h"
 #include "live/InputDetail.h"
 #include "live/views/TQtDetailWindows.h"
@@ -81,6 +82,7 @@ class TLurprog : public QObject {
   TDetailForms detailForms_;
   std::unique_ptr<TQtDetailWindows> details_;
   std::unique_ptr<TQtSensorTypeEditor> sensorTypes_;
+  std::unique_ptr<TQtRelayModuleEditor> relayModules_;
 };
 
 // "FParol.dat" in the user's configuration folder of the program.
