@@ -72,7 +72,10 @@ int Raw(TComPortClass& link, TUserInterface& ui, int deviceIndex, const std::vec
     ReportLinkError(ui, link, deviceIndex, code);
     return 1;
   }
-  if (bytes[0] != fn::kClockBroadcast) std::printf("%s\n", HexBytes(answer.data(), static_cast<std::size_t>(link.AnswerLength)).c_str());
+  if (bytes[0] != fn::kClockBroadcast) {
+    const auto frame = link.AnswerIn(answer);
+    std::printf("%s\n", HexBytes(frame.data(), frame.size()).c_str());
+  }
   return 0;
 }
 

@@ -169,32 +169,30 @@ void TFormMRController::BlockClick(int o, int index) {
   MarkChanged();
 }
 
-void TFormMRController::KvitMindClick(int o, bool ticked) {
-  if (!ValidRow(o) || !Row(o).enabled.IsEnabled(TMRRowControl::KvitMind)) return;
-  session_.config.MR.SetKvitMind(ticked ? 1 : 0, o, module_ - 1);
-  rows_[static_cast<std::size_t>(o)].kvitMind = ticked;
+// The four ticks: taken into the record and the row only while the row
+// rules leave the tick enabled.
+void TFormMRController::Tick(int o, TMRRowControl control, bool TMRRow::*shown,
+                             void (TProgMRClass::*store)(int, int, int), bool ticked) {
+  if (!ValidRow(o) || !Row(o).enabled.IsEnabled(control)) return;
+  (session_.config.MR.*store)(ticked ? 1 : 0, o, module_ - 1);
+  rows_[static_cast<std::size_t>(o)].*shown = ticked;
   MarkChanged();
+}
+
+void TFormMRController::KvitMindClick(int o, bool ticked) {
+  Tick(o, TMRRowControl::KvitMind, &TMRRow::kvitMind, &TProgMRClass::SetKvitMind, ticked);
 }
 
 void TFormMRController::KvitTopLevelClick(int o, bool ticked) {
-  if (!ValidRow(o) || !Row(o).enabled.IsEnabled(TMRRowControl::KvitTopLevel)) return;
-  session_.config.MR.SetKvitTopLevel(ticked ? 1 : 0, o, module_ - 1);
-  rows_[static_cast<std::size_t>(o)].kvitTopLevel = ticked;
-  MarkChanged();
+  Tick(o, TMRRowControl::KvitTopLevel, &TMRRow::kvitTopLevel, &TProgMRClass::SetKvitTopLevel, ticked);
 }
 
 void TFormMRController::SbrMindClick(int o, bool ticked) {
-  if (!ValidRow(o) || !Row(o).enabled.IsEnabled(TMRRowControl::SbrMind)) return;
-  session_.config.MR.SetSbrMind(ticked ? 1 : 0, o, module_ - 1);
-  rows_[static_cast<std::size_t>(o)].sbrMind = ticked;
-  MarkChanged();
+  Tick(o, TMRRowControl::SbrMind, &TMRRow::sbrMind, &TProgMRClass::SetSbrMind, ticked);
 }
 
 void TFormMRController::SbrTopLevelClick(int o, bool ticked) {
-  if (!ValidRow(o) || !Row(o).enabled.IsEnabled(TMRRowControl::SbrTopLevel)) return;
-  session_.config.MR.SetSbrTopLevel(ticked ? 1 : 0, o, module_ - 1);
-  rows_[static_cast<std::size_t>(o)].sbrTopLevel = ticked;
-  MarkChanged();
+  Tick(o, TMRRowControl::SbrTopLevel, &TMRRow::sbrTopLevel, &TProgMRClass::SetSbrTopLevel, ticked);
 }
 
 // ---- input number fields ---------------------------------------------------------------

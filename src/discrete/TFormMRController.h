@@ -13,6 +13,7 @@
 #include <array>
 #include <string>
 
+#include "model/TProgMRClass.h"
 #include "session/TControlStates.h"
 #include "session/TEditorRegistry.h"
 
@@ -120,6 +121,8 @@ class TFormMRController {
   void FillRow(int o);
   void FillRows();
   void MarkChanged();
+  void Tick(int o, TMRRowControl control, bool TMRRow::*shown, void (TProgMRClass::*store)(int, int, int),
+            bool ticked);
   void SetSent();
   void RestoreModule();
   std::string& FieldText(int o, TMRInputField field);

@@ -23,12 +23,6 @@ constexpr int kWriteProgressMaximum = 120;
 constexpr int kWriteProgressStep = 12;
 constexpr int kBeforeProcessingPagesMs = 50;
 
-// The answer frame as long as the controller made it.
-std::span<const std::uint8_t> Answer(const TComPortClass& link, const std::array<std::uint8_t, kAnswerCapacity>& buffer) {
-  const auto length = static_cast<std::size_t>(std::clamp<int>(link.AnswerLength, 0, static_cast<int>(buffer.size())));
-  return std::span<const std::uint8_t>(buffer).first(length);
-}
-
 // What the default identifiers are built from.
 struct TIdentityShape {
   std::array<int, kSlotCount> modules{};
@@ -81,7 +75,7 @@ bool TFormPrgDController::ReadFromController() {
 
   const TIdentityShape before = ShapeOf(serv);
   if (const int code = link.Transact(device, fn::kIdentity, 0, nullptr, buffer); code != kResultOk) return fail(code);
-  if (!serv.SetIdentityFromAnswer(fn::kIdentity, Answer(link, buffer))) return fail(kResultBadData);
+  if (!serv.SetIdentityFromAnswer(fn::kIdentity, link.AnswerIn(buffer))) return fail(kResultBadData);
   // Other modules or another signal count: the default identifiers are
   // rebuilt, as the main window's read does.
   if (!(ShapeOf(serv) == before)) {
@@ -94,7 +88,7 @@ bool TFormPrgDController::ReadFromController() {
   if (serv.GetDiCount() + 4 * serv.GetAiCount() < serv.GetProcessedDiscreteCount()) {
     progress.Step();
     if (const int code = page(TProgMBMClass::kTablePage); code != kResultOk) return fail(code);
-    if (!scratch->MBM.PutTableFromAnswer(Answer(link, buffer))) return fail(kResultBadData);
+    if (!scratch->MBM.PutTableFromAnswer(link.AnswerIn(buffer))) return fail(kResultBadData);
     std::array<TServClass::NetBlock, TProgMBMClass::kBlockCount> blocks{};
     for (int b = 0; b < TProgMBMClass::kBlockCount; ++b) {
       blocks[static_cast<std::size_t>(b)] = {static_cast<std::uint8_t>(scratch->MBM.GetKodF(b)),
@@ -111,7 +105,7 @@ bool TFormPrgDController::ReadFromController() {
     if (const int code = page(static_cast<std::uint8_t>(TProgLurClass::kFirstPage + k)); code != kResultOk) {
       return fail(code);
     }
-    if (!scratch->Lur.PutPageFromAnswer(Answer(link, buffer), k)) return fail(kResultBadData);
+    if (!scratch->Lur.PutPageFromAnswer(link.AnswerIn(buffer), k)) return fail(kResultBadData);
     scratch->Lur.StorePage(k);
   }
   for (int q = 0; q < TServClass::kInputTextPageCount; ++q) {
@@ -119,12 +113,12 @@ bool TFormPrgDController::ReadFromController() {
     if (const int code = page(static_cast<std::uint8_t>(TServClass::kFirstInputTextPage + q)); code != kResultOk) {
       return fail(code);
     }
-    if (!serv.LoadInputTextPageFromAnswer(Answer(link, buffer), q)) return fail(kResultBadData);
+    if (!serv.LoadInputTextPageFromAnswer(link.AnswerIn(buffer), q)) return fail(kResultBadData);
     serv.StoreInputTextPage(q);
   }
   progress.Step();
   if (const int code = page(TProgMBAClass::kUnitsPage); code != kResultOk) return fail(code);
-  if (!scratch->MBA.LoadUnitsFromAnswer(Answer(link, buffer))) return fail(kResultBadData);
+  if (!scratch->MBA.LoadUnitsFromAnswer(link.AnswerIn(buffer))) return fail(kResultBadData);
 
   // Memory now holds what the controller holds for these tables: no change
   // is left to send, and a later discard returns here.

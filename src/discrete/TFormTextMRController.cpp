@@ -3,9 +3,11 @@
 #include "model/Cp1251.h"
 #include "model/ModuleTypes.h"
 #include "model/TServClass.h"
-#include "session/TModalWindow.h"
 
 namespace lur {
+
+TFormTextMRController::TFormTextMRController(TServClass& serv)
+    : TTextAttributeController(serv.OutputTextsEdited), serv_(serv) {}
 
 bool TFormTextMRController::Preset(int k) {
   if (k < 1 || k > kMaxOutputs) return false;
@@ -13,18 +15,6 @@ bool TFormTextMRController::Preset(int k) {
   label2 = std::to_string(k) + kSixBlanks + Cp1251ToUtf8(serv_.GetOutputId(k - 1));
   editText = Cp1251ToUtf8(serv_.GetOutputText(k - 1));
   return true;
-}
-
-void TFormTextMRController::FormShow() { serv_.OutputTextsEdited = 0; }
-
-void TFormTextMRController::EditTextChange(const std::string& text) {
-  editText = text;
-  serv_.OutputTextsEdited = 1;
-}
-
-int TFormTextMRController::FormClose() {
-  if (editText.empty()) editText = kEmptyText;
-  return kModalOk;
 }
 
 void TFormTextMRController::StoreText() {

@@ -104,6 +104,13 @@ class TComPortClass {
   std::int32_t AnswerLength = 0;
   std::int32_t AnswerCount = 0;
 
+  // The last answer frame in the caller's buffer, as long as the controller
+  // made it.
+  std::span<const std::uint8_t> AnswerIn(std::span<const std::uint8_t> buffer) const {
+    const auto length = static_cast<std::size_t>(AnswerLength < 0 ? 0 : AnswerLength);
+    return buffer.first(length < buffer.size() ? length : buffer.size());
+  }
+
   TWaiter& Waiter() { return waiter_; }
 
  private:

@@ -32,8 +32,11 @@ void TReservBlocksClass::SaveAll(const TConfiguration& config) {
   SaveFB(config.FB, config.FB.Capacity());
   SaveAlgorithms(config.FB);
   ResReg = config.Reg.GetFileBlock();
-  for (std::size_t i = 0; i < ResTipDat.size(); ++i)
-    ResTipDat[i] = config.Lur.GetTipDatByte(static_cast<int>(i));
+  SaveTipDat(config.Lur);
+}
+
+void TReservBlocksClass::SaveTipDat(const TProgLurClass& lur) {
+  for (std::size_t i = 0; i < ResTipDat.size(); ++i) ResTipDat[i] = lur.GetTipDatByte(static_cast<int>(i));
 }
 
 void TReservBlocksClass::SaveFB(const TProgFBClass& fb, int count) {

@@ -12,6 +12,7 @@
 namespace lur {
 
 class TProgFBClass;
+class TProgLurClass;
 struct TConfiguration;
 
 class TReservBlocksClass {
@@ -62,6 +63,9 @@ class TReservBlocksClass {
   // controller or loaded from a file. Function block records up to the
   // active capacity, as SaveFB.
   void SaveAll(const TConfiguration& config);
+
+  // The sensor-type block, every module's word.
+  void SaveTipDat(const TProgLurClass& lur);
 
   // Function block records 0 .. count - 1 (count cut to 0..120) to and from
   // the live table.

@@ -67,9 +67,7 @@ bool TFormTipDatController::FormCloseQuery() {
     return true;
   }
   if (config.Serv.FileMode == 1) {
-    for (std::size_t b = 0; b < config.Reserv.ResTipDat.size(); ++b) {
-      config.Reserv.ResTipDat[b] = config.Lur.GetTipDatByte(static_cast<int>(b));
-    }
+    config.Reserv.SaveTipDat(config.Lur);
     if (Sent() == 0) config.Serv.Modified = 1;
     Sent() = 1;
     return true;

@@ -1,7 +1,5 @@
 #include "shell/TPageReader.h"
 
-#include <algorithm>
-
 #include "link/TComPortClass.h"
 #include "session/LinkReports.h"
 
@@ -14,10 +12,7 @@ int TPageReader::Read(std::uint8_t page) {
   return link_.Transact(device_, kReadPageFunction, 1, data, answer_);
 }
 
-std::span<const std::uint8_t> TPageReader::Answer() const {
-  const auto length = static_cast<std::size_t>(std::clamp<int>(link_.AnswerLength, 0, static_cast<int>(kAnswerCapacity)));
-  return std::span<const std::uint8_t>(answer_).first(length);
-}
+std::span<const std::uint8_t> TPageReader::Answer() const { return link_.AnswerIn(answer_); }
 
 void TPageReader::Report(int code) { ReportLinkError(ui_, link_, device_, code); }
 

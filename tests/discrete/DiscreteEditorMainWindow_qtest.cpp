@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QtTest>
-#include <fstream>
 
 #include "discrete/views/TQtDiscreteEditor.h"
 #include "model/Cp1251.h"
@@ -16,6 +15,15 @@ namespace lur {
 
 class DiscreteEditorMainWindowTest : public QObject {
   Q_OBJECT
+
+  // Opens a 120-block sample file by AOpenFile; true when it opened silently.
+  static bool OpenSample(test::MainWindow& w) {
+    const std::string path = w.dir.File("d.lur");
+    test::WriteBytes(path, test::SampleFile(120));
+    w.ui.script.files = {path};
+    w.Trigger("AOpenFile");
+    return w.Texts().empty();
+  }
 
   // Flips the second row's archiving by its button and types a text for the
   // first row in place.
@@ -57,15 +65,7 @@ class DiscreteEditorMainWindowTest : public QObject {
  private slots:
   void butProgDiskrOpensTheEditorForARebuild() {
     test::MainWindow w;
-    const std::string path = w.dir.File("d.lur");
-    {
-      const test::Bytes file = test::SampleFile(120);
-      std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                  static_cast<std::streamsize>(file.size()));
-    }
-    w.ui.script.files = {path};
-    w.Trigger("AOpenFile");
-    QVERIFY(w.Texts().empty());
+    QVERIFY(OpenSample(w));
 
     auto* button = w.Child<QPushButton>("ButProgDiskr");
     QVERIFY(!button->isEnabled());  // no editor registered yet
@@ -116,15 +116,7 @@ class DiscreteEditorMainWindowTest : public QObject {
     int archived = -1, renamed = -1;
     {
       test::MainWindow w;
-      const std::string path = w.dir.File("d.lur");
-      {
-        const test::Bytes file = test::SampleFile(120);
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                    static_cast<std::streamsize>(file.size()));
-      }
-      w.ui.script.files = {path};
-      w.Trigger("AOpenFile");
-      QVERIFY(w.Texts().empty());
+      QVERIFY(OpenSample(w));
       TServAddressing addressing{w.config->Serv};
       TSession session{*w.config, w.link, w.ui, addressing};
       TQtDiscreteEditor editor(session, w.editors, w.ui, &w.window, w.window.ProgressBar());
