@@ -13,6 +13,7 @@
 #include <string>
 
 #include "discrete/TDiscreteDialogs.h"
+#include "discrete/TDiscretePrint.h"
 #include "discrete/TFormPrgDActions.h"
 #include "discrete/TSchemaLayout.h"
 #include "session/TControlStates.h"
@@ -87,6 +88,42 @@ class TFormPrgDController {
   void ArhivClick(int row, bool down);       // the row's archive button
   void PanInp1SpBClick(int row, bool down);  // the row's contact button
 
+  // ---- group operations and printing (TFormPrgDGroup.cpp) ----
+  static constexpr const char* kNoSchema = "Схема не создана";
+  static constexpr const char* kBadStart = "Неверно задан № входа";
+  static constexpr const char* kMainCaption = "Программатор ЛУР - 05HMI";  // when the view names none
+  static constexpr const char* kFileModeLabel = "Режим работы с файлом";
+  // Cut asks once, copies the marked rows' records, and deletes the rows
+  // only when something was copied.
+  void CutClick();
+  // Clears the blocks of the marked rows (TipK, Arh and byte 7 stay) and
+  // rebuilds the schema from memory; asks first unless cutting.
+  void DelChooseClick();
+  // The current row's record <- the single copied record; its blocks follow.
+  void PMenu2ChangeClick();
+  // The copied records onto the signals after the highest one shown.
+  void InsertPaspGroupClick();
+  // The copied records onto the signals from a number the user enters.
+  void InsertPaspGroupFromClick();
+  void ChooseAllClick();
+  // The pages to print: none without rows, none (after "Схема не создана")
+  // without a schema. `mainCaption` and `fileLabel` are the main window's,
+  // empty when the view has none (then kMainCaption and kFileModeLabel).
+  std::optional<TDiscretePrintout> Button1Click(const std::string& mainCaption = {},
+                                                const std::string& fileLabel = {});
+
+ private:
+  // Record s <- copy slot `slot`, with what this configuration cannot hold cleared.
+  void PasteRecord(int slot, int s);
+  // Copy slots 0.. onto the signals from `first` on, within the base; the
+  // number of records written.
+  int PasteFrom(int first);
+  // After a paste: no selection, then up to `count` rows marked and
+  // highlighted from the row showing `signal` on; the number marked.
+  int MarkPasted(int signal, int count);
+  void MakeCurrent(int position);
+
+ public:
   // ---- what the view shows -----------------------------------------------------------
   const TSchemaLayout& Layout() const { return layout_; }
   const std::string& Caption() const { return caption_; }

@@ -21,6 +21,7 @@
 #include <QWheelEvent>
 
 #include "discrete/TFormPrgDController.h"
+#include "discrete/views/TDiscretePrinter.h"
 #include "session/TModalWindow.h"
 #include "fb/widgets/DiagramColors.h"
 #include "fb/widgets/TDiagramPictures.h"
@@ -171,12 +172,18 @@ void TFormPrgD::BuildActions() {
       case A::ANomerVh: return [&f] { f.PMenu3NVhClick(); };
       case A::AInfVyh: return [&f] { f.InfVyhClick(); };
       case A::ACopy: return [&f] { f.PMenu2CopClick(); };
+      case A::ACut: return [&f] { f.CutClick(); };
+      case A::ADelChoose: return [&f] { f.DelChooseClick(); };
+      case A::AChange: return [&f] { f.PMenu2ChangeClick(); };
+      case A::AInsertPaspGroup: return [&f] { f.InsertPaspGroupClick(); };
+      case A::AInsertPaspGroupFrom: return [&f] { f.InsertPaspGroupFromClick(); };
+      case A::AChooseAll: return [&f] { f.ChooseAllClick(); };
       case A::AOpenFile: return [&f] { f.OpenFileClick(); };
       case A::APort: return [this] {
         if (portDialog_) portDialog_();
       };
-      // The transfer out, the group operations but copying, and the main
-      // window's file and password keys do nothing here.
+      // The transfer out and the main window's file and password keys do
+      // nothing here.
       default: return {};
     }
   };
@@ -283,6 +290,7 @@ QWidget* TFormPrgD::BuildTop() {
   connect(informButMR, &QPushButton::clicked, this, [this] { Run([this] { form_.InformButMRClick(); }); });
   auto* button1 = new QPushButton("Печать", top);
   button1->setObjectName("Button1");
+  connect(button1, &QPushButton::clicked, this, [this] { Run([this] { Button1Click(); }); });
   informButMR->setAutoDefault(false);
   button1->setAutoDefault(false);
   // Kept for their names; never shown.
@@ -646,6 +654,29 @@ void TFormPrgD::RowRightClick(QPoint content, QPoint global) {
   Run([&] { popup = form_.RightClick(hit.row, hit.element != TSchemaElement::None); });
   QMenu* menu = popup == TFormPrgDController::TPopup::Row ? rowMenu_ : schemaMenu_;
   menu->popup(global);
+}
+
+// ---- printing ------------------------------------------------------------------
+
+void TFormPrgD::Button1Click() {
+  // The heading names the main window's caption and file label, when the
+  // editor has a main window.
+  std::string mainCaption;
+  std::string fileLabel;
+  if (QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr) {
+    mainCaption = owner->windowTitle().toStdString();
+    if (auto* label = owner->findChild<QLabel*>("LabelFile")) fileLabel = label->text().toStdString();
+  }
+  const std::optional<TDiscretePrintout> printout = form_.Button1Click(mainCaption, fileLabel);
+  if (!printout) return;
+  TPrintTarget target;
+  target.parent = this;
+  target.pdfPath = printPdf_;
+  PrintDiscreteSchema(*printout, target, [this](int first, int count) {
+    return schema_->grab(QRect(0, first * TSchemaRow::kHeight, schema_->width(), count * TSchemaRow::kHeight))
+        .toImage();
+  });
+  scrollBox1_->setFocus();
 }
 
 }  // namespace lur

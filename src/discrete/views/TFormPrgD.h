@@ -7,6 +7,7 @@
 // schema are mapped back to rows and elements through the layout's hit test,
 // so the row widgets only draw.
 #include <QDialog>
+#include <QString>
 #include <array>
 #include <functional>
 #include <memory>
@@ -49,6 +50,9 @@ class TFormPrgD : public QDialog {
   QMenu* SchemaMenu() const { return schemaMenu_; }
   QAction* Action(TFormPrgDAction action) const { return actions_[static_cast<std::size_t>(action)]; }
 
+  // "Печать" writes this PDF instead of asking the print dialog (empty: the dialog).
+  void SetPrintPdf(const QString& path) { printPdf_ = path; }
+
   // Draws the controller's state: caption, fields, actions, every row.
   void Draw();
 
@@ -80,10 +84,12 @@ class TFormPrgD : public QDialog {
 
   bool SchemaMouse(QWidget* widget, QMouseEvent* event);
   void RowRightClick(QPoint content, QPoint global);
+  void Button1Click();  // "Печать": the controller's pages, painted
 
   TFormPrgDController& form_;
   TUserInterface& ui_;
   std::function<void()> portDialog_;
+  QString printPdf_;
   int busy_ = 0;
 
   std::array<QAction*, static_cast<std::size_t>(TFormPrgDAction::Count)> actions_{};
