@@ -111,6 +111,10 @@ std::string JsonValue(const TLiveCell& cell) {
           return TDumpNode::Real(v).Literal();
         } else if constexpr (std::is_same_v<V, bool>) {
           return TDumpNode::Bool(v).Literal();
+        } else if constexpr (std::is_same_v<V, TLiveBits>) {
+          std::string list = "[";
+          for (std::size_t i = 0; i < v.bits.size(); ++i) list += (i ? "," : "") + TDumpNode::Bool(v.bits[i]).Literal();
+          return list + "]";
         } else {
           return JsonString(v);
         }
@@ -124,6 +128,12 @@ std::string LineValue(const TLiveCell& cell) {
   if (const auto* text = std::get_if<std::string>(&cell.value)) {
     const bool plain = !text->empty() && text->find_first_of(" \t\"=") == std::string::npos;
     return plain ? *text : JsonString(*text);
+  }
+  // One word a signal, separated by commas.
+  if (const auto* row = std::get_if<TLiveBits>(&cell.value)) {
+    std::string words;
+    for (std::size_t i = 0; i < row->bits.size(); ++i) words += (i ? "," : "") + (row->bits[i] ? row->onWord : row->offWord);
+    return words;
   }
   return JsonValue(cell);
 }

@@ -68,6 +68,8 @@ std::string UsageText() {
          "  --live-exception FUNC:START:CODE\n"
          "                        such requests answer exception CODE (repeatable)\n"
          "  --live-toggle MS      the discrete input states flip every MS milliseconds\n"
+         "  --faulty SLOT         the module in slot 1..8 reports a fault (repeatable)\n"
+         "  --unreliable N        discrete signal 1..192 reports itself unreliable (repeatable)\n"
          "  --pace BAUD           delay each answer by its wire time at BAUD\n"
          "  --config FILE         serve the pages of a .lur configuration file; its modules,\n"
          "                        display and block count unless given above\n"
@@ -159,6 +161,14 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       const auto n = number(1, 86400000);
       if (!n) return fail("--live-toggle needs milliseconds from 1");
       o.liveToggleMs = static_cast<unsigned>(*n);
+    } else if (name == "--faulty") {
+      const auto n = number(1, ModuleSet::kSlotCount);
+      if (!n) return fail("--faulty needs a slot 1..8");
+      o.faultySlots.insert(static_cast<int>(*n));
+    } else if (name == "--unreliable") {
+      const auto n = number(1, 192);
+      if (!n) return fail("--unreliable needs a signal number 1..192");
+      o.unreliableSignals.insert(static_cast<int>(*n));
     } else if (name == "--verbose") {
       if (!flag(line.verbose)) return fail("--verbose takes no value");
     } else if (name == "--bad-crc") {

@@ -47,6 +47,18 @@ SimController::SimController(const SimOptions& options, PageStore pages, Control
     optionFaults_.Add({fn::kCompletionPoll, std::nullopt}, {AnswerFault::Exception, *options_.pollException});
   }
   if (options_.pollTruncate) optionFaults_.Add({fn::kCompletionPoll, std::nullopt}, {AnswerFault::Truncate});
+  for (const int slot : options_.faultySlots) SetModuleFaulty(slot, true);
+  for (const int signal : options_.unreliableSignals) SetSignalUnreliable(signal, true);
+}
+
+void SimController::SetModuleFaulty(int slot, bool faulty) {
+  if (slot < 1 || slot > ModuleSet::kSlotCount) return;
+  live_.SetCoil(LiveData::kFirstModuleFaultCoil + slot - 1, faulty);
+}
+
+void SimController::SetSignalUnreliable(int signal, bool unreliable) {
+  if (signal < 1 || signal > LiveData::kDiscreteInputCount) return;
+  live_.SetCoil(LiveData::kFirstInvalidSignalCoil + signal - 1, unreliable);
 }
 
 bool SimController::Hears(std::span<const std::uint8_t> request) const {

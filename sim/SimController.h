@@ -62,6 +62,13 @@ class SimController {
   const ModuleSet& Modules() const { return modules_; }
   const PageStore& Pages() const { return pages_; }
   const LiveData& Live() const { return live_; }
+  // The live maps as a test changes them between polls (an output switched,
+  // a module failing).
+  LiveData& Live() { return live_; }
+  // Module slot 1..8 faulty or healthy; signal 1..192 unreliable or reliable.
+  // Anything else changes nothing.
+  void SetModuleFaulty(int slot, bool faulty);
+  void SetSignalUnreliable(int signal, bool unreliable);
   ClockTime ClockNow() const { return clock_.Now(); }
 
  private:

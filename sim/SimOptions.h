@@ -41,6 +41,11 @@ struct SimOptions {
   // views show change (0: they stay).
   unsigned liveToggleMs = 0;
 
+  // Modules reported faulty (slots 1..8: coil 1016 + slot - 1 reads 1) and
+  // signals reported unreliable (1..192: coil 1056 + n - 1 reads 1).
+  std::set<int> faultySlots;
+  std::set<int> unreliableSignals;
+
   unsigned paceBaud = 0;  // delay each answer by the wire time at this rate (0: answer at once)
 };
 
