@@ -15,6 +15,7 @@ TFormVhDController::TFormVhDController(TSession& session)
 
 bool TFormVhDController::Open(int position, std::string_view typeName) {
   if (position < 1 || position > kSlotCount) return false;
+  if (GroupOfModule(session_.config.Serv.GetModuleType(position - 1)) != ModuleGroup::DiscreteInput) return false;
   position_ = position;
   session_.config.Lur.SetTipDatModule(position);
   labNMod = std::to_string(position);

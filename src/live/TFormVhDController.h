@@ -24,7 +24,8 @@ class TFormVhDController : public TModuleLiveController {
 
   // Opening for the module at position 1..8: `TipDatModule` takes it, the
   // heading shows the position, its type name, the bus address p - 1 and the
-  // texts of its inputs. Another position opens nothing (false).
+  // texts of its inputs. A position without a discrete input module opens
+  // nothing (false).
   bool Open(int position, std::string_view typeName);
   int Position() const { return position_; }
 

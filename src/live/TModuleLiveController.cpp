@@ -4,9 +4,9 @@
 
 namespace lur {
 
-TModuleLiveController::TModuleLiveController(TSession& session, int signals)
-    : session_(session), reader_(session), on_(static_cast<std::size_t>(signals)) {
-  tRecv.resize(static_cast<std::size_t>(signals));
+TModuleLiveController::TModuleLiveController(TSession& session, int signalCount)
+    : session_(session), reader_(session), on_(static_cast<std::size_t>(signalCount)) {
+  tRecv.resize(static_cast<std::size_t>(signalCount));
 }
 
 // The poller goes before the relay it runs on.

@@ -28,7 +28,7 @@ class TModuleLiveController : public TLiveView {
   static constexpr int kFaultCoil = 1016;  // 16 coils: bit p - 1 = the module at position p is faulty
   static constexpr int kFaultCoils = 16;
 
-  TModuleLiveController(TSession& session, int signals);
+  TModuleLiveController(TSession& session, int signalCount);
   ~TModuleLiveController() override;
   TModuleLiveController(const TModuleLiveController&) = delete;
   TModuleLiveController& operator=(const TModuleLiveController&) = delete;
@@ -77,7 +77,7 @@ class TModuleLiveController : public TLiveView {
  protected:
   // Reads the 16 fault coils and takes the bit of module position p.
   int ReadHealth(int position);
-  // Reads `signals` bits by function from start into the on/off cells.
+  // Reads `signalCount` bits by function from start into the on/off cells.
   int ReadStates(std::uint8_t function, int start);
   void Changed() const;
 

@@ -65,7 +65,7 @@ TEST_F(ModuleLiveTest, OpeningTheInputViewFillsTheHeadingOfThePosition) {
   EXPECT_EQ(inputs.tRecv[11], Cp1251ToUtf8(rig.config.Serv.GetInputText(35)));
   EXPECT_EQ(inputs.tRecv[0].rfind("Насос 3", 0), 0u);
 
-  for (const int bad : {0, 9, -1}) EXPECT_FALSE(inputs.Open(bad, "")) << bad;
+  for (const int bad : {0, 9, -1, 4, 5, 6, 8}) EXPECT_FALSE(inputs.Open(bad, "")) << bad;
   EXPECT_EQ(inputs.Position(), 3);
 }
 
