@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "cli/LiveModuleTwins.h"
 #include "cli/TDumpNode.h"
 #include "cli/TLurctlOptions.h"
 #include "link/TComPortClass.h"
@@ -158,7 +159,7 @@ void PrintPoll(std::ostream& out, const TLiveOptions& options, int poll, std::in
 
 TLiveRegistry ProgramLiveViews() {
   // Each live window's twin is listed here by the window that owns it.
-  return {};
+  return {ModuleInputsTwin(), ModuleOutputsTwin()};
 }
 
 const TLiveTwin* FindLiveTwin(const TLiveRegistry& registry, std::string_view name) {
@@ -224,6 +225,12 @@ int RunLiveView(const TLiveRegistry& registry, const std::vector<std::string>& a
   if (!view) {
     err << "lurctl: " << options.view << ": " << error << '\n';
     return 2;
+  }
+  if (twin.prepare) {
+    if (const int refused = twin.prepare(*view, session, error)) {
+      err << "lurctl: " << options.view << ": " << error << '\n';
+      return refused;
+    }
   }
 
   TLoopPollTimer timer(waiter);
