@@ -53,6 +53,8 @@ TLurprog::TLurprog(const QString& port)
   sensorTypes_->Register();
   relayModules_ = std::make_unique<TQtRelayModuleEditor>(session_, editors_, ui_, window_.get());
   relayModules_->Register();
+  moduleLive_ = std::make_unique<TQtModuleLiveViews>(session_, editors_, &ui_, window_.get());
+  moduleLive_->Register();
   window_->Draw();  // the editor buttons of the registered windows come alive
   if (auto* action = window_->findChild<QAction*>("AJurnal")) {
     connect(action, &QAction::triggered, journalWindow_, [this] {

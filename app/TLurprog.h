@@ -11,6 +11,7 @@
 #include "link/TComPortClass.h"
 #include "live/InputDetail.h"
 #include "live/views/TQtDetailWindows.h"
+#include "live/views/TQtModuleLiveViews.h"
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
 #include "model/TConfiguration.h"
@@ -83,6 +84,8 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtDetailWindows> details_;
   std::unique_ptr<TQtSensorTypeEditor> sensorTypes_;
   std::unique_ptr<TQtRelayModuleEditor> relayModules_;
+  // The live views of a discrete input module and an output module.
+  std::unique_ptr<TQtModuleLiveViews> moduleLive_;
 };
 
 // "FParol.dat" in the user's configuration folder of the program.

@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "cli/LiveModuleTwins.h"
 #include "cli/TDumpNode.h"
 #include "cli/TLurctlOptions.h"
 #include "link/TComPortClass.h"
@@ -111,6 +112,10 @@ std::string JsonValue(const TLiveCell& cell) {
           return TDumpNode::Real(v).Literal();
         } else if constexpr (std::is_same_v<V, bool>) {
           return TDumpNode::Bool(v).Literal();
+        } else if constexpr (std::is_same_v<V, TLiveBits>) {
+          std::string list = "[";
+          for (std::size_t i = 0; i < v.bits.size(); ++i) list += (i ? "," : "") + TDumpNode::Bool(v.bits[i]).Literal();
+          return list + "]";
         } else {
           return JsonString(v);
         }
@@ -124,6 +129,12 @@ std::string LineValue(const TLiveCell& cell) {
   if (const auto* text = std::get_if<std::string>(&cell.value)) {
     const bool plain = !text->empty() && text->find_first_of(" \t\"=") == std::string::npos;
     return plain ? *text : JsonString(*text);
+  }
+  // One word a signal, separated by commas.
+  if (const auto* row = std::get_if<TLiveBits>(&cell.value)) {
+    std::string words;
+    for (std::size_t i = 0; i < row->bits.size(); ++i) words += (i ? "," : "") + (row->bits[i] ? row->onWord : row->offWord);
+    return words;
   }
   return JsonValue(cell);
 }
@@ -148,7 +159,7 @@ void PrintPoll(std::ostream& out, const TLiveOptions& options, int poll, std::in
 
 TLiveRegistry ProgramLiveViews() {
   // Each live window's twin is listed here by the window that owns it.
-  return {};
+  return {ModuleInputsTwin(), ModuleOutputsTwin()};
 }
 
 const TLiveTwin* FindLiveTwin(const TLiveRegistry& registry, std::string_view name) {
@@ -214,6 +225,12 @@ int RunLiveView(const TLiveRegistry& registry, const std::vector<std::string>& a
   if (!view) {
     err << "lurctl: " << options.view << ": " << error << '\n';
     return 2;
+  }
+  if (twin.prepare) {
+    if (const int refused = twin.prepare(*view, session, error)) {
+      err << "lurctl: " << options.view << ": " << error << '\n';
+      return refused;
+    }
   }
 
   TLoopPollTimer timer(waiter);

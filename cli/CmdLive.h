@@ -33,6 +33,10 @@ struct TLiveTwin {
   std::function<std::unique_ptr<TLiveView>(TSession& session, const std::vector<std::string>& args,
                                            std::string& error)>
       make;
+  // Twins that must ask the controller before the first poll (a module view
+  // finds its module from the identity) do it here, once, after make: 0, or
+  // the exit code (1) with error saying why.
+  std::function<int(TLiveView& view, TSession& session, std::string& error)> prepare = nullptr;
 };
 
 using TLiveRegistry = std::vector<TLiveTwin>;
@@ -58,7 +62,7 @@ int ListLiveViews(const TLiveRegistry& registry, std::ostream& err);
 
 // Runs the view the arguments name over the session, on the waiter's time
 // (the link's). 0 after --count polls or Ctrl+C, 1 after a failed poll (its
-// box is on the session's user), 2 for a usage error or an unknown view (the
+// box is on the session's user) or a refusal of the view's preparation, 2 for a usage error or an unknown view (the
 // registered views are listed on err).
 int RunLiveView(const TLiveRegistry& registry, const std::vector<std::string>& args, TSession& session,
                 TWaiter& waiter, std::ostream& out, std::ostream& err);

@@ -4,6 +4,7 @@
 //          [--silent] [--bad-crc N] [--truncate N] [--busy-polls K] [--busy-forever]
 //          [--exception PAGE:CODE]... [--poll-exception CODE] [--poll-truncate]
 //          [--mute FUNC:START]... [--live-exception FUNC:START:CODE]... [--live-toggle MS]
+//          [--faulty SLOT]... [--unreliable N]...
 //          [--pace BAUD] [--config FILE] [--save FILE] [--verbose]
 // Every option with a value also takes the form --option=value.
 #include <optional>

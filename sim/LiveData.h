@@ -31,6 +31,7 @@ class LiveData {
   bool Coil(int address) const { return coils_[static_cast<std::size_t>(address)]; }
   void SetCoil(int address, bool on) { coils_[static_cast<std::size_t>(address)] = on; }
   bool DiscreteInput(int address) const { return inputs_[static_cast<std::size_t>(address)]; }
+  void SetDiscreteInput(int address, bool on) { inputs_[static_cast<std::size_t>(address)] = on; }
   std::uint16_t HoldingRegister(int address) const { return holding_[static_cast<std::size_t>(address)]; }
   void SetHoldingRegister(int address, std::uint16_t value) {
     holding_[static_cast<std::size_t>(address)] = value;

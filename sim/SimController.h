@@ -62,6 +62,8 @@ class SimController {
   const ModuleSet& Modules() const { return modules_; }
   const PageStore& Pages() const { return pages_; }
   const LiveData& Live() const { return live_; }
+  // The live maps as a test changes them between polls (an output switched).
+  LiveData& Live() { return live_; }
   // Between polls a test may break a module or spoil a signal, or mend them.
   void SetModuleFaulty(int slot, bool faulty);
   void SetSignalUnreliable(int signal, bool unreliable);

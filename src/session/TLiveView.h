@@ -10,10 +10,18 @@
 
 namespace lur {
 
+// A row of two-state signals: JSON gives the bits, a text line the word of
+// each.
+struct TLiveBits {
+  std::vector<bool> bits;
+  std::string offWord;
+  std::string onWord;
+};
+
 // One cell as lurctl prints it: a name and what the cell shows.
 struct TLiveCell {
   std::string name;
-  std::variant<std::int64_t, double, bool, std::string> value;
+  std::variant<std::int64_t, double, bool, std::string, TLiveBits> value;
 };
 
 class TLiveView {

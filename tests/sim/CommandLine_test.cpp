@@ -102,6 +102,14 @@ TEST(CommandLine, TakesThePollAndLiveFaults) {
   EXPECT_EQ(o.unreliableSignals, (std::set<int>{192}));
 }
 
+TEST(CommandLine, FaultyModulesAndUnreliableSignalsRepeat) {
+  const auto result = ParseCommandLine({"--link", "p", "--faulty", "3", "--faulty=8", "--unreliable", "1",
+                                        "--unreliable", "192", "--faulty", "3"});
+  ASSERT_TRUE(result.line) << result.error;
+  EXPECT_EQ(result.line->options.faultySlots, (std::set<int>{3, 8}));
+  EXPECT_EQ(result.line->options.unreliableSignals, (std::set<int>{1, 192}));
+}
+
 TEST(CommandLine, RefusesBadFaultArguments) {
   const std::vector<std::vector<std::string>> bad = {
       {"--link", "p", "--poll-exception", "0"},
@@ -117,7 +125,10 @@ TEST(CommandLine, RefusesBadFaultArguments) {
       {"--link", "p", "--live-toggle", "0"},
       {"--link", "p", "--faulty", "0"},
       {"--link", "p", "--faulty", "9"},
+      {"--link", "p", "--faulty"},
+      {"--link", "p", "--unreliable", "0"},
       {"--link", "p", "--unreliable", "193"},
+      {"--link", "p", "--unreliable", "x"},
   };
   for (const auto& args : bad) {
     const auto result = ParseCommandLine(args);

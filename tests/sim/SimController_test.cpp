@@ -361,22 +361,26 @@ TEST_F(SimControllerTest, CoilsReadAndWrite) {
   EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1056, 12))), (Bytes{0, 0}));
 }
 
-TEST_F(SimControllerTest, FaultyModulesAndUnreliableSignalsReadAsSet) {
+TEST_F(SimControllerTest, FaultyModulesAndUnreliableSignalsReadAsSetAndChangeBetweenReads) {
   SimOptions options;
-  options.faultySlots = {2};
-  options.unreliableSignals = {1, 12};
-  SimController& c = Make(options);
-  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1016, 8))), (Bytes{0x02}));
+  options.faultySlots = {1, 3, 8};
+  options.unreliableSignals = {1, 12, 13, 192};
+  SimController& controller = Make(options);
+  // Slots 1, 3, 8: bits 0, 2, 7 of the 16 coils from 1016.
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1016, 16))), (Bytes{0b1000'0101, 0}));
+  // Signals 1 and 12 of the first module, 13 of the second, 192 the last coil.
   EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1056, 12))), (Bytes{0x01, 0x08}));
-  // Changed between polls, the next poll sees it.
-  c.SetModuleFaulty(2, false);
-  c.SetModuleFaulty(8, true);
-  c.SetSignalUnreliable(12, false);
-  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1016, 8))), (Bytes{0x80}));
-  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1056, 12))), (Bytes{0x01, 0x00}));
-  // The neighbours of both ranges stay as the live map has them.
-  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1024, 1))), (Bytes{0x00}));
-  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1248, 1))), (Bytes{0x00}));
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1068, 12))), (Bytes{0x01, 0x00}));
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1056 + 191, 1))), (Bytes{0x01}));
+
+  controller.SetModuleFaulty(3, false);
+  controller.SetModuleFaulty(2, true);
+  controller.SetModuleFaulty(9, true);  // no such slot: nothing changes
+  controller.SetSignalUnreliable(1, false);
+  controller.SetSignalUnreliable(193, true);
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1016, 16))), (Bytes{0b1000'0011, 0}));
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1056, 12))), (Bytes{0x00, 0x08}));
+  EXPECT_EQ(AnswerData(Ask(Standard(1, 1, 1056 + 192, 1))), (Bytes{0x00}));
 }
 
 TEST_F(SimControllerTest, StandardFunctionsRefuseBadAddressesAndValues) {
