@@ -10,6 +10,9 @@ namespace lur {
 class TDialogChangeMark {
  public:
   void Set(std::function<void()> mark) { mark_ = std::move(mark); }
+  // Sets a mark and returns the one it replaces, so that an editor opening
+  // a dialog from within another editor can hand it back afterwards.
+  std::function<void()> Exchange(std::function<void()> mark) { return std::exchange(mark_, std::move(mark)); }
   void operator()() const {
     if (mark_) mark_();
   }

@@ -1,0 +1,89 @@
+#include "fb/FBAlgorithmUpkeep.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+namespace lur {
+namespace {
+
+constexpr int kEnd = TProgFBClass::kNoEntry;
+
+// Row a <- members, ended by 255 (the rest of the row cleared too).
+void SetMembers(TProgFBClass& fb, int a, const std::vector<int>& members) {
+  for (int k = 0; k < TProgFBClass::kSlots; ++k) {
+    fb.SetAlgFB(a, k, k < static_cast<int>(members.size()) ? members[static_cast<std::size_t>(k)] : kEnd);
+  }
+}
+
+void Append(TProgFBClass& fb, int a, int n) {
+  auto members = fb.AlgMembers(a);
+  if (static_cast<int>(members.size()) >= fb.Capacity()) return;  // a full row takes nobody
+  members.push_back(n);
+  SetMembers(fb, a, members);
+}
+
+}  // namespace
+
+void AlgAddBlockAtEnd(TProgFBClass& fb, int n) {
+  const int count = fb.AlgCount();
+  if (count == 0) return;
+  Append(fb, count - 1, n);
+  fb.RebuildAlgHead();
+}
+
+void AlgInsertBlock(TProgFBClass& fb, int p) {
+  const int n = p + 1;
+  const int count = fb.AlgCount();
+  const auto holder = fb.FindAlgOfBlock(n);
+  const bool headsHolder = holder && !fb.AlgMembers(*holder).empty() && fb.AlgMembers(*holder).front() == n;
+
+  for (int a = 0; a < count; ++a) {
+    auto members = fb.AlgMembers(a);
+    for (int& m : members) {
+      if (m >= n) ++m;
+    }
+    // A member pushed past the table ends the list, as the table cannot hold it.
+    members.erase(std::find_if(members.begin(), members.end(), [&](int m) { return m > fb.Capacity(); }),
+                  members.end());
+    SetMembers(fb, a, members);
+  }
+
+  if (holder && headsHolder && *holder > 0) {
+    Append(fb, *holder - 1, n);
+  } else if (holder) {
+    auto members = fb.AlgMembers(*holder);
+    members.insert(std::lower_bound(members.begin(), members.end(), n), n);
+    if (static_cast<int>(members.size()) > fb.Capacity()) members.pop_back();
+    SetMembers(fb, *holder, members);
+  }
+  fb.RebuildAlgHead();
+}
+
+void AlgDeleteBlock(TProgFBClass& fb, int q) {
+  const int n = q + 1;
+  const int count = fb.AlgCount();
+  const auto holder = fb.FindAlgOfBlock(n);
+
+  for (int a = 0; a < count; ++a) {
+    auto members = fb.AlgMembers(a);
+    members.erase(std::remove(members.begin(), members.end(), n), members.end());
+    for (int& m : members) {
+      if (m > n) --m;
+    }
+    SetMembers(fb, a, members);
+  }
+
+  if (holder && fb.AlgMembers(*holder).empty()) {
+    for (int a = *holder; a + 1 < count; ++a) {
+      SetMembers(fb, a, fb.AlgMembers(a + 1));
+      fb.SetAlgNameBytes(a, fb.GetAlgNameBytes(a + 1));
+    }
+    SetMembers(fb, count - 1, {});
+    fb.SetAlgName(count - 1, "");
+    fb.NAlg = count - 1;
+  }
+  fb.RebuildAlgHead();
+}
+
+}  // namespace lur

@@ -1,0 +1,20 @@
+#pragma once
+// The dialogs the function block editor opens: its block dialog, and the
+// signalling and relay output dialogs it shares with the discrete editor
+// (one instance of each for the run), with the modal windows that show them.
+#include "discrete/TFormSigController.h"
+#include "discrete/TFormVyhController.h"
+#include "fb/TBlockDialog.h"
+#include "session/TModalWindow.h"
+
+namespace lur {
+
+struct TFormFBDialogs {
+  TBlockDialog& block;
+  TFormSigController& sig;
+  TModalWindow<TFormSigController>& sigWindow;
+  TFormVyhController& vyh;
+  TModalWindow<TFormVyhController>& vyhWindow;
+};
+
+}  // namespace lur
