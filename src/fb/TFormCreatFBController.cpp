@@ -85,6 +85,11 @@ const std::string& TFormCreatFBController::Text(TCreatFBControl field) const {
   }
 }
 
+int TFormCreatFBController::BlockNumber() const {
+  const TIntText n = ParseIntText(editNFB, 1, TProgFBClass::MaxFB + 1);
+  return n.error == TFieldTextError::None ? n.value : 0;
+}
+
 // ---- preparing and writing -----------------------------------------------------
 
 void TFormCreatFBController::Reset() {
@@ -221,6 +226,13 @@ bool TFormCreatFBController::WriteIntoRecord(int i) {
   if ((before[0] & 0x0F) != t) {
     // Another type: its settings and inputs mean nothing to the new one.
     std::fill(before.begin(), before.begin() + 9, 0);
+    fb.SetRecord(i, before);
+  } else if (t == kTimer && (before[0] >> 4) == kAlarmClock && radioGroup2 != kNoChoice &&
+             radioGroup2 != kAlarmClock) {
+    // An alarm clock made an ordinary timer: the alarm time (b3, b4 and the
+    // hour in b5) would be left in the bits input 2 does not write.
+    before[3] = before[4] = 0;
+    before[5] &= 0x03;
     fb.SetRecord(i, before);
   }
   fb.SetTipFB(i, t);

@@ -126,7 +126,8 @@ class TFormCreatFBController {
   // Writes the dialog's values into record i after OK. False, and nothing
   // written, when no type is chosen. When the chosen type differs from the
   // record's, b0..b8 are cleared first (signalling, archiving and relay
-  // outputs stay). Values no check on closing covers are clamped (EditT to
+  // outputs stay); an alarm clock made an ordinary timer loses its alarm
+  // time. Values no check on closing covers are clamped (EditT to
   // 0..120, EditGist to 0..31, EditLimCount to 31); an input source that
   // does not exist (a signal past the processed count, a block number no
   // block or integrator holds, a number no byte holds) and a compared value
@@ -178,6 +179,8 @@ class TFormCreatFBController {
   // The text of a field (EditVx1..4, EditT, ... EditLimCount).
   std::string& Text(TCreatFBControl field);
   const std::string& Text(TCreatFBControl field) const;
+  // The block number the dialog shows (EditNFB), 0 when it shows none.
+  int BlockNumber() const;
   // TipFB of the chosen type, 0 when none is chosen.
   int ChosenType() const { return radioGroup1 == kNoChoice ? 0 : radioGroup1 + 1; }
   bool Cancelled() const { return cancel_; }

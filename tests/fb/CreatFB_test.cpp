@@ -511,6 +511,23 @@ TEST(CreatFBRecord, APickedValueReplacesAForeignOne) {
   EXPECT_EQ(f.Accept(5), Bytes({0x16, 0x08, 0, 0x08, 0, 0x00, 10, 0x00}));
 }
 
+// An alarm clock made an ordinary timer leaves none of its alarm time in the
+// bytes input 2 and the discreteness share with it; the reverse overwrites
+// them whole.
+TEST(CreatFBRecord, AlarmClockMadeAnOrdinaryTimer) {
+  Fixture f;
+  Form& form = f.Program(5, Bytes({0x56, 0x08, 7, 59, 59, (23 << 2) | 1, 10, 0x00}));
+  form.RadioGroup2Click(0);
+  form.ComboBox1Change(C::ComboBox3, 1);
+  form.EditVx1Change(C::EditVx2, "2");
+  EXPECT_EQ(f.Accept(5), Bytes({0x06, 0x08, 0, 0x08, 2, 0x01, 10, 0x00}));
+
+  f.Program(5, Bytes({0x16, 0x08, 7, 0x08, 2, 0x01, 10, 0x00}));
+  form.RadioGroup2Click(Form::kAlarmClock);
+  form.EditVx1Change(C::EditHour, "1");
+  EXPECT_EQ(f.Accept(5), Bytes({0x56, 0x08, 7, 0, 0, (1 << 2) | 1, 10, 0x00}));
+}
+
 // Another type clears the old settings and inputs (b0..b8) but keeps the
 // signalling, the relay outputs and the unused byte; archiving follows the
 // switch.
@@ -539,6 +556,7 @@ TEST(CreatFBRecord, ArchivingSwitchForTheFirst62Blocks) {
   EXPECT_FALSE(f.form.Enabled(C::SBVkl));
   EXPECT_EQ(f.form.labCreatProg, "создание");
   EXPECT_EQ(f.form.editNFB, "63");
+  EXPECT_EQ(f.form.BlockNumber(), 63);
   EXPECT_EQ(f.form.radioGroup1, Form::kNoChoice);
   EXPECT_FALSE(f.form.WriteIntoRecord(62));  // no type: nothing written
   EXPECT_EQ(f.config.FB.GetRecord(62), archived);
