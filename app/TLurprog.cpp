@@ -47,6 +47,8 @@ TLurprog::TLurprog(const QString& port)
   discrete_ = std::make_unique<TQtDiscreteEditor>(session_, editors_, ui_, window_.get(), window_->ProgressBar());
   discrete_->SetPortDialog([this] { flow_->APortExecute(); });
   discrete_->Register();
+  functionBlocks_ = std::make_unique<TQtFBEditor>(session_, editors_, ui_, *discrete_, window_.get());
+  functionBlocks_->Register();
   details_ = std::make_unique<TQtDetailWindows>(window_.get());
   RegisterDetailWindows(editors_, *config_, detailForms_, details_->Windows());
   sensorTypes_ = std::make_unique<TQtSensorTypeEditor>(session_, editors_, window_.get());

@@ -8,6 +8,7 @@
 
 #include "discrete/views/TQtDiscreteEditor.h"
 #include "discrete/views/TQtRelayModuleEditor.h"
+#include "fb/views/TQtFBEditor.h"
 #include "link/TComPortClass.h"
 #include "live/InputDetail.h"
 #include "live/views/TQtDetailWindows.h"
@@ -84,6 +85,8 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtDetailWindows> details_;
   std::unique_ptr<TQtSensorTypeEditor> sensorTypes_;
   std::unique_ptr<TQtRelayModuleEditor> relayModules_;
+  // The function block editor, opened from the discrete editor.
+  std::unique_ptr<TQtFBEditor> functionBlocks_;
   // The live views of a discrete input module and an output module.
   std::unique_ptr<TQtModuleLiveViews> moduleLive_;
 };

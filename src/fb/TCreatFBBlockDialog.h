@@ -2,8 +2,6 @@
 // The block programming dialog as the function block editor needs it: its
 // controller prepared, shown through its modal window, read back and asked
 // to write the record.
-#include <string>
-
 #include "fb/TBlockDialog.h"
 #include "fb/TFormCreatFBController.h"
 
@@ -21,8 +19,7 @@ class TCreatFBBlockDialog : public TBlockDialog {
   void PrepareFromRecord(int i, bool /*archiveEnabled*/) override { form_.PrepareFromRecord(i); }
   int ShowModal() override { return window_.ShowModal(form_); }
   int ChosenType() const override { return form_.ChosenType(); }
-  // What the number field holds; anything but digits is no block (0).
-  int Number() const override;
+  int Number() const override { return form_.BlockNumber(); }
   void WriteRecord(int i) override { form_.WriteIntoRecord(i); }
 
  private:

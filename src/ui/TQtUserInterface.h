@@ -16,6 +16,9 @@ class TQtUserInterface : public TUserInterface {
   void SetParent(QWidget* parent) { parent_ = parent; }
   // The bar the transfers move (`ProgressBar1` of the main window).
   void SetProgressBar(QProgressBar* bar) { bar_ = bar; }
+  // What they are now, for a window that takes them over and gives them back.
+  QWidget* Parent() const { return parent_; }
+  QProgressBar* ProgressBar() const { return bar_; }
 
   MsgAnswer Message(const TMessage& message) override;
   std::optional<std::string> ChooseFile(const TFileChoice& choice) override;

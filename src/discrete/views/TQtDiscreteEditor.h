@@ -41,6 +41,10 @@ class TQtDiscreteEditor {
   TFormPrgDController& Form() { return *form_; }
   TFormPrgD* Window() const { return window_; }
   TQtDiscreteDialogs& Dialogs() { return *dialogs_; }
+  // The dialogs' controllers and windows, shared with the function block
+  // editor (one signalling and one relay output dialog for the run).
+  TDiscreteDialogForms& Forms() { return forms_; }
+  const TDiscreteDialogWindows& Windows() const { return windows_; }
 
  private:
   TEditorRegistry& editors_;
