@@ -85,7 +85,19 @@ void TLurprog::Screenshot(const QString& path) {
   }
   window_->Draw();
   QApplication::processEvents();
-  window_->grab().save(path);
+  QWidget* picture = window_.get();
+  // LURPROG_SCREENSHOT_WINDOW=TFormFB: the function block editor over what
+  // was read, shown as its button shows it.
+  if (qEnvironmentVariable("LURPROG_SCREENSHOT_WINDOW") == "TFormFB" && functionBlocks_->Window()) {
+    TFormFB* editor = functionBlocks_->Window();
+    functionBlocks_->Form().FormShow();
+    editor->Draw();
+    editor->resize(1200, 900);
+    editor->show();
+    QApplication::processEvents();
+    picture = editor;
+  }
+  picture->grab().save(path);
   QApplication::quit();
 }
 

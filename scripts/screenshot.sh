@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The picture of the main window in the README: lurprog reads the
-# demonstration configuration from the simulated controller under a virtual
-# X server and saves its window.
+# The pictures in the README: lurprog reads the demonstration configuration
+# from the simulated controller under a virtual X server and saves its main
+# window, or with WINDOW=TFormFB the function block editor over it.
 # usage: scripts/screenshot.sh [OUT.png]   (BUILD=dir to use another build)
+#        WINDOW=TFormFB scripts/screenshot.sh docs/fb-editor.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-docs/main-window.png}")
@@ -30,7 +31,7 @@ done
 
 mkdir -p "$(dirname "$out")"
 rm -f "$out"
-LURPROG_SCREENSHOT="$out" XDG_CONFIG_HOME="$work/config" \
+LURPROG_SCREENSHOT="$out" LURPROG_SCREENSHOT_WINDOW="${WINDOW:-}" XDG_CONFIG_HOME="$work/config" \
   xvfb-run -a -s "-screen 0 1280x1024x24" "$build/app/lurprog" --port "$work/tty"
 [ -s "$out" ] || { echo "no picture was made" >&2; exit 1; }
 echo "$out"
