@@ -70,6 +70,8 @@ class TPanFB : public TDiagramPanel {
   bool OutputInverted() const { return type_ == ftANDInv || type_ == ftORInv; }
 
   // ---- inputs (i = 1..4); inputs the type does not draw are ignored ----
+  // A comparator's inputs 3 and 4 carry its set-point (PutLimit) and its
+  // delay (PutTimerD); the editor captions only its inputs 1 and 2.
   QString CaptionInput(int i) const;
   void PutIdVh(int i, const QString& text);
   void SetCaptionInput(int i, const QString& text) { PutIdVh(i, text); }
