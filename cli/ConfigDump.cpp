@@ -4,8 +4,9 @@
 #include <functional>
 #include <string>
 
-#include "model/HexText.h"
+#include "cli/FunctionBlockDump.h"
 #include "model/Cp1251.h"
+#include "model/HexText.h"
 #include "shell/TConfigFile.h"
 #include "shell/TFileOperations.h"
 #include "shell/TMainState.h"
@@ -201,17 +202,8 @@ TDumpNode DiscreteSignals(const TConfiguration& c) {
 }
 
 TDumpNode FunctionBlocks(const TConfiguration& c) {
-  const TProgFBClass& fb = c.FB;
   TDumpNode blocks = TDumpNode::Array("block");
-  for (int i = 0; i < ConfigFileBlockCount(c); ++i) {
-    // Byte 0 is the type; what the other bytes mean depends on it.
-    const auto record = fb.GetRecord(i);
-    blocks.Push(TDumpNode::Object()
-                    .Add("block", i + 1)
-                    .Add("TipFB", fb.GetTipFB(i))
-                    .Add("SubTip", fb.GetSubTip(i))
-                    .Add("bytes", HexBytes(record.data() + 1, record.size() - 1)));
-  }
+  for (int i = 0; i < ConfigFileBlockCount(c); ++i) blocks.Push(DumpFunctionBlockRecord(c.FB, i));
   return blocks;
 }
 

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Makes the demonstration configuration: a discrete input module, an analog
 # input module, a relay module and a control loop module on a display of
-# type 0, with the function blocks, discrete processing and exchange blocks
-# the simulated controller starts with, read through lurctl into a .lur file.
+# type 0, with the discrete processing and exchange blocks the simulated
+# controller starts with, read through lurctl into a .lur file; then lurdemo
+# adds a function block program of every block type to the few blocks served,
+# with calculation blocks and two algorithms (which only a file holds).
 # usage: scripts/make-demo-config.sh BUILD_DIR OUT.lur
 set -euo pipefail
 build=${1:?build directory}
 out=${2:?output file}
+cmake --build "$build" --target lurdemo >/dev/null
 
 work=$(mktemp -d)
 sim=""
@@ -25,3 +28,4 @@ for _ in $(seq 100); do
 done
 mkdir -p "$(dirname "$out")"
 "$build/cli/lurctl" --port "$work/tty" read -o "$out"
+"$build/sim/demo/lurdemo" "$out"
