@@ -219,6 +219,22 @@ TEST_F(FBEditor, CreatingMovesTheCalculationRecordsUp) {
   EXPECT_EQ(fb.NMat, 2);
 }
 
+// Record moves stop at the last slot of the configuration: what would pass
+// it is lost, not written into the slots a 60-block controller lacks.
+TEST_F(FBEditor, CreatingNextToTheTopOfA60BlockTable) {
+  fb.CapFB = 60;
+  for (int i = 0; i < 58; ++i) fb.SetTipFB(i, 1);
+  fb.SetTipFB(58, 12);  // the one integrator record in use
+  fb.SetIntVh(59, 0, 5);  // the second one, unused
+  editor.FormShow();
+  ASSERT_EQ(fb.FreeFB(), 59);
+  editor.CreatFuncButClick();
+  EXPECT_EQ(fb.NFB, 59);
+  EXPECT_EQ(fb.GetTipFB(59), 12);
+  EXPECT_EQ(fb.GetRecord(60), TProgFBClass::Record{});
+  EXPECT_EQ(fb.NIntegr, 1);
+}
+
 TEST_F(FBEditor, NoTypeOrCancelCreatesNothing) {
   Blocks(2);
   block.type = 0;
@@ -819,8 +835,8 @@ TEST_F(FBEditor, RelayRefusalsWithoutModulesOrChoice) {
   id[1] = 1;
   ASSERT_TRUE(f.config.Serv.SetIdentityFromBytes(id));
   f.Blocks(2);
+  f.editor.CreatVyhButClick();  // nothing chosen either: only the first reason is told
   f.Click(0);
-  f.editor.CreatVyhButClick();
   f.editor.DelVyhClick();
   EXPECT_EQ(f.ui.Texts(), (std::vector<std::string>(2, "Недоступная функция")));
   EXPECT_EQ(f.vyhDialog.shows, 0);
