@@ -23,6 +23,7 @@ class TFormSigController {
   // The cell as typed; 0 for a text that is no number.
   int Cell() const;
 
+  std::string labNVh = "Вход №";  // what the label names: "Вход №", or "ФБ №" for a function block
   std::string label2;          // the caller's signal label
   int radioGroup1 = 0;         // signalling type 0..3
   std::string edit1 = "00";    // light-board cell, at most 2 digits

@@ -43,6 +43,7 @@ class TFormVyhController {
   std::uint8_t Byte(int k) const { return k >= 0 && k < kModules ? bytes_[static_cast<std::size_t>(k)] : 0; }
   const std::array<std::uint8_t, kModules>& Bytes() const { return bytes_; }
 
+  std::string labNVh = "Вход №";  // what the label names: "Вход №", or "ФБ №" for a function block
   std::string labelName;  // the caller's signal label
   TDialogChangeMark marksChange;
   std::function<void()> onInfVyh;  // the caller's InfVyhClick

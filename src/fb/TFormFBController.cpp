@@ -172,9 +172,8 @@ TFormFBController::TPopup TFormFBController::PanFB1MouseDown(int position, TButt
   // The chosen block is part of the selection it grows from.
   const int count = SelectedCount();
   fb.NSelectedFB = count;
-  if (count > 1) {
-    ClearChoice();
-  } else if (count == 0) {
+  if (count != 1) {
+    // Several blocks, or none left: no block is the chosen one.
     ClearChoice();
   } else if (selected == 0) {
     // Down to one: the block left becomes the chosen one.

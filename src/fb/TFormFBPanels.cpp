@@ -17,6 +17,8 @@ std::size_t At(int position) { return static_cast<std::size_t>(position); }
 
 constexpr int kRelayModules = TFormVyhController::kModules;
 constexpr int kSignallingTypes = 4;
+// The dialogs name the block instead of an input.
+constexpr const char* kBlockLabel = "ФБ №";
 // A display of this many cells takes a signalling type without a cell.
 constexpr int kCellsWithoutChoice = 192;
 
@@ -108,6 +110,7 @@ void TFormFBController::ShowSignDialog(int i) {
   TProgFBClass& fb = FB();
   TFormSigController& d = dialogs_.sig;
   fb.FBModifiedSave = fb.FBModified;
+  const std::string inputLabel = std::exchange(d.labNVh, kBlockLabel);
   d.label2 = std::to_string(i + 1);
   d.radioGroup1 = fb.GetTipS(i);
   d.edit1 = TwoDigits(fb.GetNTabS(i));
@@ -116,6 +119,7 @@ void TFormFBController::ShowSignDialog(int i) {
     TMarkScope scope(d.marksChange, [this] { MarkChanged(); });
     dialogs_.sigWindow.ShowModal(d);
   }
+  d.labNVh = inputLabel;
 
   int t = d.radioGroup1;
   int c = d.Cell();
@@ -170,6 +174,7 @@ void TFormFBController::ShowVyhDialog(int i) {
   TFormVyhController& d = dialogs_.vyh;
   const int modules = std::clamp(session_.config.Serv.GetDoModuleCount(), 0, kRelayModules);
   fb.FBModifiedSave = fb.FBModified;
+  const std::string inputLabel = std::exchange(d.labNVh, kBlockLabel);
   d.labelName = std::to_string(i + 1);
   std::array<std::uint8_t, kRelayModules> bytes{};
   for (int m = 0; m < modules; ++m) bytes[At(m)] = static_cast<std::uint8_t>(fb.GetMR(i, m + 1));
@@ -179,6 +184,7 @@ void TFormFBController::ShowVyhDialog(int i) {
     TMarkScope scope(d.marksChange, [this] { MarkChanged(); });
     dialogs_.vyhWindow.ShowModal(d);
   }
+  d.labNVh = inputLabel;
   // Only the modules shown: the others are cleared at the next rebuild.
   for (int m = 0; m < modules; ++m) fb.SetMR(i, m + 1, d.Byte(m));
   Changed();

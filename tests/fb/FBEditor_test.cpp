@@ -219,6 +219,22 @@ TEST_F(FBEditor, CreatingMovesTheCalculationRecordsUp) {
   EXPECT_EQ(fb.NMat, 2);
 }
 
+// Record moves stop at the last slot of the configuration: what would pass
+// it is lost, not written into the slots a 60-block controller lacks.
+TEST_F(FBEditor, CreatingNextToTheTopOfA60BlockTable) {
+  fb.CapFB = 60;
+  for (int i = 0; i < 58; ++i) fb.SetTipFB(i, 1);
+  fb.SetTipFB(58, 12);  // the one integrator record in use
+  fb.SetIntVh(59, 0, 5);  // the second one, unused
+  editor.FormShow();
+  ASSERT_EQ(fb.FreeFB(), 59);
+  editor.CreatFuncButClick();
+  EXPECT_EQ(fb.NFB, 59);
+  EXPECT_EQ(fb.GetTipFB(59), 12);
+  EXPECT_EQ(fb.GetRecord(60), TProgFBClass::Record{});
+  EXPECT_EQ(fb.NIntegr, 1);
+}
+
 TEST_F(FBEditor, NoTypeOrCancelCreatesNothing) {
   Blocks(2);
   block.type = 0;
@@ -337,6 +353,23 @@ TEST_F(FBEditor, ProgrammingWithoutAChangeIsNoChange) {
   EXPECT_EQ(fb.FBModified, 0);
 }
 
+// A block of a type no list names keeps its bytes when the dialog is left
+// without a choice.
+TEST_F(FBEditor, AForeignTypeLeftUnchosenKeepsItsBytes) {
+  Blocks(2);
+  fb.SetTipFB(1, 10);
+  fb.SetSubTip(1, 9);
+  fb.SetNVh(1, 2, 77);
+  editor.FormShow();
+  const auto before = fb.RecordsToFile();
+  Click(1);
+  block.type = 0;
+  editor.PMenu1FBClick();
+  EXPECT_EQ(block.shows, 1);
+  EXPECT_EQ(fb.RecordsToFile(), before);
+  EXPECT_EQ(fb.FBModified, 0);
+}
+
 // ---- inserting ------------------------------------------------------------------------------
 
 TEST_F(FBEditor, InsertingBeforeBlock5RenumbersBlockReferences) {
@@ -389,6 +422,32 @@ TEST_F(FBEditor, InsertingClearsSignallingOfTheBlockThatBecomes63) {
   EXPECT_EQ(fb.GetNTabS(62), 0);
   EXPECT_EQ(fb.GetArh(62), 0);
   EXPECT_EQ(fb.GetTipS(61), 2);  // block 61, now 62, keeps its own
+}
+
+// The hidden "add after the chosen block": after the last block it is a
+// block at the end (joining the last algorithm), elsewhere an insertion.
+TEST_F(FBEditor, AddingAfterABlock) {
+  struct Case {
+    int after;
+    std::vector<int> types;
+    std::vector<int> members;
+  };
+  for (const Case& c : {Case{2, {1, 1, 1, 4}, {1, 2, 3, 4}}, Case{0, {1, 4, 1, 1}, {1, 2, 3, 4}}}) {
+    SCOPED_TRACE(c.after);
+    FBFixture f;
+    f.Blocks(3);
+    f.Ref(2, 0, 2);
+    f.Algorithm(0, {1, 2, 3}, "А");
+    f.Click(c.after);
+    f.RightClick(c.after);
+    f.block.type = 4;
+    f.fb.CreatMode = TFormFBController::kAddAfter;
+    f.editor.CreatFuncButClick();
+    EXPECT_EQ(f.Types(), c.types);
+    EXPECT_EQ(f.fb.AlgMembers(0), c.members);
+    EXPECT_EQ(f.fb.GetNVh(c.after == 0 ? 3 : 2, 0), c.after == 0 ? 3 : 2);
+    EXPECT_EQ(f.fb.CurPosFB, c.after + 1);
+  }
 }
 
 // ---- deleting -------------------------------------------------------------------------------
@@ -707,12 +766,15 @@ TEST_F(FBEditor, EditingAndDeletingSignalling) {
 
   Click(0);
   sigDialog.user = [](TFormSigController& d) {
+    EXPECT_EQ(d.labNVh, "ФБ №");
+    EXPECT_EQ(d.label2, "1");
     EXPECT_EQ(d.radioGroup1, 3);
     EXPECT_EQ(d.edit1, "12");
     d.marksChange();
   };
   editor.PMenu1SignClick();
   EXPECT_EQ(fb.FBModified, 1);
+  EXPECT_EQ(sig.labNVh, "Вход №");  // the discrete editor's label again
   editor.DelSignClick();
   EXPECT_EQ(fb.GetTipS(0), 0);
   EXPECT_EQ(fb.GetNTabS(0), 0);
@@ -737,6 +799,8 @@ TEST_F(FBEditor, RelayOutputsOfTheChosenBlock) {
   Blocks(3);
   Click(1);
   vyhDialog.user = [](TFormVyhController& d) {
+    EXPECT_EQ(d.labNVh, "ФБ №");
+    EXPECT_EQ(d.labelName, "2");
     EXPECT_TRUE(d.ModuleShown(1));
     EXPECT_FALSE(d.ModuleShown(2));
     d.OutputClick(1, 3);
@@ -771,8 +835,8 @@ TEST_F(FBEditor, RelayRefusalsWithoutModulesOrChoice) {
   id[1] = 1;
   ASSERT_TRUE(f.config.Serv.SetIdentityFromBytes(id));
   f.Blocks(2);
+  f.editor.CreatVyhButClick();  // nothing chosen either: only the first reason is told
   f.Click(0);
-  f.editor.CreatVyhButClick();
   f.editor.DelVyhClick();
   EXPECT_EQ(f.ui.Texts(), (std::vector<std::string>(2, "Недоступная функция")));
   EXPECT_EQ(f.vyhDialog.shows, 0);

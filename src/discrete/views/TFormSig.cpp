@@ -21,7 +21,8 @@ TFormSig::TFormSig(TFormSigController& form, TUserInterface& ui, QWidget* parent
   setObjectName("TFormSig");
   setWindowTitle(TFormSigController::kCaption);
   auto* grid = new QGridLayout(this);
-  grid->addWidget(NamedLabel("LabNVh", "Вход №", this), 0, 0);
+  labNVh_ = NamedLabel("LabNVh", "Вход №", this);
+  grid->addWidget(labNVh_, 0, 0);
   label2_ = NamedLabel("Label2", "", this);
   grid->addWidget(label2_, 0, 1);
 
@@ -49,6 +50,7 @@ TFormSig::TFormSig(TFormSigController& form, TUserInterface& ui, QWidget* parent
 }
 
 void TFormSig::Show() {
+  labNVh_->setText(Q(form_.labNVh));
   label2_->setText(Q(form_.label2));
   if (QAbstractButton* b = types_->button(form_.radioGroup1)) b->setChecked(true);
   edit1_->setText(Q(form_.edit1));

@@ -30,6 +30,7 @@ class TFormSig : public QDialog {
   void CloseForm();
 
   TFormSigController& form_;
+  QLabel* labNVh_;
   QLabel* label2_;
   QButtonGroup* types_;
   QLineEdit* edit1_;

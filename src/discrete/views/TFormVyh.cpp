@@ -18,7 +18,8 @@ TFormVyh::TFormVyh(TFormVyhController& form, TUserInterface&, QWidget* parent)
   setObjectName("TFormVyh");
   setWindowTitle(TFormVyhController::kCaption);
   auto* grid = new QGridLayout(this);
-  grid->addWidget(NamedLabel("LabNVh", "Вход №", this), 0, 0);
+  labNVh_ = NamedLabel("LabNVh", "Вход №", this);
+  grid->addWidget(labNVh_, 0, 0);
   labelName_ = NamedLabel("LabelName", "", this);
   grid->addWidget(labelName_, 0, 1, 1, TFormVyhController::kOutputs);
   grid->addWidget(NamedLabel("Label6", "Выходы", this), 1, 0, 1, TFormVyhController::kOutputs + 1);
@@ -65,6 +66,7 @@ TQtOutputPanel* TFormVyh::OutputPanel(int k, int j) const {
 }
 
 void TFormVyh::Show() {
+  labNVh_->setText(Q(form_.labNVh));
   labelName_->setText(Q(form_.labelName));
   for (int k = 0; k < TFormVyhController::kModules; ++k) {
     const bool shown = form_.ModuleShown(k);

@@ -36,6 +36,7 @@ class TFormVyh : public QDialog {
   void Show();
 
   TFormVyhController& form_;
+  QLabel* labNVh_;
   QLabel* labelName_;
   std::array<QLabel*, 5> moduleLabels_{};
   std::array<TQtOutputPanel*, kPanels> panels_{};
