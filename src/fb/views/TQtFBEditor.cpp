@@ -20,8 +20,12 @@ TQtFBEditor::TQtFBEditor(TSession& session, TEditorRegistry& editors, TQtUserInt
       window_(new TFormFB(*form_, session.config, editors, discrete.Window())) {
   window_->SetHeadingSource(mainWindow);
   // The dialog's "Входные сигналы" is the input information window, when
-  // the program has one.
-  creatForm_.informButClick = [&editors] { editors.Open({TEditor::InputInform}); };
+  // the program has one. A silent fill (the dialog's showing) needs no
+  // window: the captions come from the signal lists themselves.
+  creatForm_.informButClick = [&editors, &session] {
+    if (session.config.FB.InformSilent == 1) return;
+    editors.Open({TEditor::InputInform});
+  };
 }
 
 TQtFBEditor::~TQtFBEditor() {
