@@ -46,9 +46,7 @@ TFormPrgDController::TFormPrgDController(TSession& session, TDiscreteDialogForms
     actions_.Enable(static_cast<TFormPrgDAction>(a), true);
   // Nothing copied from this schema yet.
   actions_.Enable({TFormPrgDAction::AInsertPaspGroup, TFormPrgDAction::AInsertPaspGroupFrom}, false);
-  actions_.Enable(TFormPrgDAction::AFB, editors_.Available(TEditor::FunctionBlocks));
-  actions_.Enable(TFormPrgDAction::AInfVyh, editors_.Available(TEditor::OutputDetail));
-  actions_.Enable(TFormPrgDAction::AInfAnalog, editors_.Available(TEditor::InputDetail));
+  TakeRegisteredWindows();
   // What the dialogs' "marks a change" means while this editor shows them.
   const auto mark = [this] { MarkChanged(); };
   forms_.sig.marksChange.Set(mark);
@@ -144,7 +142,17 @@ bool TFormPrgDController::AskCreateConfiguration() {
       [this](std::string_view text) { ShowInformation(session_.ui, std::string(text)); });
 }
 
+// The windows this editor opens through the registry may be registered after
+// it was made (the program makes this editor first): asked again at each
+// showing.
+void TFormPrgDController::TakeRegisteredWindows() {
+  actions_.Enable(TFormPrgDAction::AFB, editors_.Available(TEditor::FunctionBlocks));
+  actions_.Enable(TFormPrgDAction::AInfVyh, editors_.Available(TEditor::OutputDetail));
+  actions_.Enable(TFormPrgDAction::AInfAnalog, editors_.Available(TEditor::InputDetail));
+}
+
 void TFormPrgDController::FormShow() {
+  TakeRegisteredWindows();
   inPlace_ = {};
   closeRequested_ = false;
   Lur().PosMark.fill(0);

@@ -174,6 +174,7 @@ class TFormPrgDController {
   void RemoveRow(int position);
   void ResetRows();
   void Refresh();  // recomputes layout_
+  void TakeRegisteredWindows();
   TSchemaRow RowLayout(int position);
 
   // ---- port transfer (TFormPrgDTransfer.cpp) ----
