@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 
 build=build
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)" --target lurprog lursim lurctl
+cmake --build "$build" -j "$(nproc)" --target lurprog lursim lurctl lurdemo
 
 rundir="${XDG_RUNTIME_DIR:-/tmp}/lurprog-$(id -u)"
 mkdir -p "$rundir"
@@ -19,7 +19,8 @@ log="$rundir/lursim.log"
 
 if [ $# -eq 0 ]; then
   demo="$build/demo/demo.lur"
-  [ -f "$demo" ] || ./scripts/make-demo-config.sh "$build" "$demo"
+  # Made again when the program that writes its function blocks is newer.
+  [ "$demo" -nt "$build/sim/demo/lurdemo" ] || ./scripts/make-demo-config.sh "$build" "$demo"
   set -- --config "$demo"
 fi
 

@@ -10,7 +10,7 @@ out=$(realpath -m "${1:-docs/main-window.png}")
 build=${BUILD:-build}
 ./scripts/install-deps.sh
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)" --target lurprog lursim lurctl
+cmake --build "$build" -j "$(nproc)" --target lurprog lursim lurctl lurdemo
 
 work=$(mktemp -d)
 sim=""
