@@ -16,23 +16,11 @@
 #include "model/Cp1251.h"
 #include "model/TConfiguration.h"
 #include "session/TServAddressing.h"
+#include "support/ScriptedDialog.h"
 #include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
 
 namespace lur::test {
-
-// A dialog shown by a script: the user sets the form's fields as a person
-// would, and the dialog closes normally.
-template <class TForm>
-struct ScriptedDialog {
-  std::function<void(TForm&)> user;
-  int shows = 0;
-  TModalFunction<TForm> window{[this](TForm& form) {
-    ++shows;
-    if (user) user(form);
-    return kModalOk;
-  }};
-};
 
 struct PrgDFixture {
   // Two discrete input modules (signals 0..23), one analog module (24..47),

@@ -14,6 +14,7 @@
 #include "link/TComPortClass.h"
 #include "model/TConfiguration.h"
 #include "session/TServAddressing.h"
+#include "support/ScriptedDialog.h"
 #include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
 
@@ -82,17 +83,6 @@ class FakeBlockDialog : public TBlockDialog {
   bool archiveOn = false;
   bool cancel = false;
   std::function<void()> user;  // what the user does while it is open
-};
-
-template <class TForm>
-struct ScriptedDialog {
-  std::function<void(TForm&)> user;
-  int shows = 0;
-  TModalFunction<TForm> window{[this](TForm& form) {
-    ++shows;
-    if (user) user(form);
-    return kModalOk;
-  }};
 };
 
 struct FBFixture {
