@@ -90,6 +90,9 @@ class TFormPrgDController {
 
   // ---- group operations and printing (TFormPrgDGroup.cpp) ----
   static constexpr const char* kNoSchema = "Схема не создана";
+  // Warnings of the handler and group operations alike.
+  static constexpr const char* kNoRowsYet = "Не создано ни одного входа";
+  static constexpr const char* kNothingMarked = "Нет выделенных входов";
   static constexpr const char* kBadStart = "Неверно задан № входа";
   static constexpr const char* kMainCaption = "Программатор ЛУР - 05HMI";  // when the view names none
   static constexpr const char* kFileModeLabel = "Режим работы с файлом";

@@ -10,8 +10,6 @@
 namespace lur {
 namespace {
 
-constexpr const char* kNoRowsYet = "Не создано ни одного входа";
-constexpr const char* kNothingMarked = "Нет выделенных входов";
 constexpr const char* kCutQuestion = "Вырезать выделенные обработчики входного сигнала?";
 constexpr const char* kCutCaption = "Подтвердите вырезание ";
 constexpr const char* kDeleteQuestion = "Удалить выделенные обработчики входного сигнала?";

@@ -17,9 +17,7 @@ constexpr const char* kNoSignalOrFB = "Не выбран № входа или �
 constexpr const char* kNoRow = "Вход с таким номером не создан";
 constexpr const char* kAllCreated = "Все собственные входы созданы";
 constexpr const char* kRowTaken = "существует вход с порядковым № ";
-constexpr const char* kNoRowsYet = "Не создано ни одного входа";
 constexpr const char* kNotOnSchema = "На схеме нет входа с таким номером";
-constexpr const char* kNothingMarked = "Нет выделенных входов";
 
 constexpr int kDiPerModule = 12;
 constexpr int kAiSignalsPerModule = 24;  // six inputs, four limits each
