@@ -60,6 +60,44 @@ void AlgInsertBlock(TProgFBClass& fb, int p) {
   fb.RebuildAlgHead();
 }
 
+void AlgAddGroupAtEnd(TProgFBClass& fb, int n, int count) {
+  const int algs = fb.AlgCount();
+  if (algs == 0) return;
+  for (int k = 0; k < count; ++k) Append(fb, algs - 1, n + k);
+  fb.RebuildAlgHead();
+}
+
+void AlgInsertGroup(TProgFBClass& fb, int p, int count) {
+  if (count < 1) return;
+  const int n = p + 1;
+  const int algs = fb.AlgCount();
+  const int free = fb.FreeFB();
+  const auto holder = fb.FindAlgOfBlock(n);
+  const bool headsHolder = holder && fb.AlgMembers(*holder).front() == n;
+
+  for (int a = 0; a < algs; ++a) {
+    auto members = fb.AlgMembers(a);
+    for (int& m : members) {
+      if (m >= n) m += count;
+    }
+    members.erase(std::find_if(members.begin(), members.end(), [&](int m) { return m > free; }), members.end());
+    SetMembers(fb, a, members);
+  }
+
+  if (holder && headsHolder && *holder > 0) {
+    for (int k = 0; k < count; ++k) Append(fb, *holder - 1, n + k);
+  } else if (holder) {
+    auto members = fb.AlgMembers(*holder);
+    const auto at = std::lower_bound(members.begin(), members.end(), n);
+    std::vector<int> group;
+    for (int k = 0; k < count; ++k) group.push_back(n + k);
+    members.insert(at, group.begin(), group.end());
+    if (static_cast<int>(members.size()) > fb.Capacity()) members.resize(static_cast<std::size_t>(fb.Capacity()));
+    SetMembers(fb, *holder, members);
+  }
+  fb.RebuildAlgHead();
+}
+
 void AlgDeleteBlock(TProgFBClass& fb, int q) {
   const int n = q + 1;
   const int count = fb.AlgCount();

@@ -14,6 +14,16 @@ void AlgAddBlockAtEnd(TProgFBClass& fb, int n);
 // algorithm that held the old p + 1, or the one before it when the old
 // p + 1 headed it; when no algorithm held p + 1 it joins none.
 void AlgInsertBlock(TProgFBClass& fb, int p);
+// A group of `count` blocks n .. n + count - 1 was added after the last
+// block: they join the last algorithm in order (the first as its head when
+// that one has no members yet).
+void AlgAddGroupAtEnd(TProgFBClass& fb, int n, int count);
+// A group of `count` blocks was inserted at record p (numbers p + 1 ..
+// p + count; the old p + 1.. rise by count). Every member above p rises by
+// count; the group joins the algorithm that held the old p + 1, or the one
+// before it when the old p + 1 headed it (not the first algorithm). A member
+// pushed past the blocks' slots (FreeFB) ends its list.
+void AlgInsertGroup(TProgFBClass& fb, int p, int count);
 // Block q + 1 was deleted: it leaves its list, members above it fall by
 // one, and an algorithm it leaves empty is removed (the following ones and
 // their names move up a row).

@@ -15,6 +15,14 @@ void OpenRecord(TProgFBClass& fb, int at, int last) {
   fb.ClearRecord(at);
 }
 
+void OpenRecords(TProgFBClass& fb, int at, int count) {
+  const int top = fb.Capacity() - 1;
+  if (at < 0 || at > top || count < 1) return;
+  count = std::min(count, top - at + 1);
+  for (int i = top - count; i >= at; --i) fb.SetRecord(i + count, fb.GetRecord(i));
+  for (int i = at; i < at + count; ++i) fb.ClearRecord(i);
+}
+
 void RemoveRecord(TProgFBClass& fb, int at, int last) {
   const int top = fb.Capacity() - 1;
   if (at < 0 || at > top) return;

@@ -14,6 +14,10 @@ int CalcRecordCount(const TProgFBClass& fb);
 // Makes room at record `at`: records at..last move up by one (a record
 // pushed past CapFB - 1 is lost) and record `at` is cleared.
 void OpenRecord(TProgFBClass& fb, int at, int last);
+// Makes room for `count` records at `at`: records at .. CapFB - 1 - count
+// move up by `count` (highest first, nothing passes CapFB - 1) and records
+// at .. at + count - 1 are cleared.
+void OpenRecords(TProgFBClass& fb, int at, int count);
 // Removes record `at`: records at + 1..last move down by one and record
 // `last` is cleared (at most CapFB - 1; when it is `at`, only `at` is).
 void RemoveRecord(TProgFBClass& fb, int at, int last);

@@ -28,6 +28,7 @@ TFormFBController::TFormFBController(TSession& session, TFormFBDialogs dialogs)
     : session_(session), dialogs_(dialogs) {
   for (std::size_t c = 0; c < static_cast<std::size_t>(C::Count); ++c) controls_.Enable(static_cast<C>(c), true);
   for (const C c : kElsewhere) controls_.Enable(c, false);
+  EnableGroupItems();
 }
 
 // ---- common steps --------------------------------------------------------------------
@@ -90,6 +91,7 @@ void TFormFBController::FormCreate() {
   fb.PlaceFB.fill({});
   fb.PopupPos = -1;
   controls_.Enable({C::PMenu1Copy, C::PMenu1InsertGroup, C::PMenu3AddGroup}, false);
+  EnableGroupItems();
 }
 
 void TFormFBController::FormShow() {
@@ -159,6 +161,7 @@ TFormFBController::TPopup TFormFBController::PanFB1MouseDown(int position, TButt
     controls_.Enable({C::PMenu1Sign, C::PMenu1DelSign}, single && sign);
     controls_.Enable(C::PMenu1CreatVyh, single && !relay);
     controls_.Enable({C::PMenu1Vyh, C::PMenu1DelVyh}, single && relay);
+    EnableBlockMenuGroupItems(single);
     return TPopup::Block;
   }
   if (!IsBlock(position)) return TPopup::None;

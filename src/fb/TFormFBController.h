@@ -89,6 +89,22 @@ class TFormFBController {
   void PMenu1VyhClick();  // also a double click on the relay panel
   void DelVyhClick();
 
+  // ---- group copy and insertion (TFormFBGroup.cpp) ----------------------------------
+  // Warnings (caption "Предупреждение").
+  static constexpr const char* kGroupGap = "ФБ должны быть скопированы без разрыва";
+  static constexpr const char* kGroupTooLarge = "количество вставляемых блоков превышает количество свободных";
+  static constexpr const char* kGroupNone = "Нет скопированных ФБ";
+  // The selected blocks into the copy buffer (which outlives the window and
+  // a change of configuration); nothing selected keeps the buffer as it is.
+  void CopyGroupClick();
+  // The copied group before the block under the last right click.
+  void InsertGroupClick();
+  // The copied group after the last block.
+  void AddGroupClick();
+  // Inserts the copied group where GroupInsert says: references mended for
+  // this configuration, the algorithms kept in step, the new blocks selected.
+  void InsertFB();
+
   // ---- what the view shows -----------------------------------------------------------
   const TControlStates<TFormFBControl>& Controls() const { return controls_; }
   bool LabelFileShown() const { return labelFile_; }
@@ -128,6 +144,13 @@ class TFormFBController {
   bool RefuseRelay();
   void ShowSignDialog(int i);
   void ShowVyhDialog(int i);
+
+  // ---- group copy and insertion (TFormFBGroup.cpp) ----
+  // The insertion items are on while the copy buffer holds a group.
+  void EnableGroupItems();
+  // The block menu: copy always, the insertion before the block only for a
+  // single block and a copied group.
+  void EnableBlockMenuGroupItems(bool single);
 
   TSession& session_;
   TFormFBDialogs dialogs_;

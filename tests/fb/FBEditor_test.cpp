@@ -597,9 +597,10 @@ TEST_F(FBEditor, RightClickMenus) {
   EXPECT_EQ(fb.PopupPos, 1);
   const auto& s = editor.Controls();
   for (const C on : {C::PMenu1FB, C::PMenu1Del, C::PMenu1InsertBl, C::PMenu1Sign, C::PMenu1DelSign,
-                     C::PMenu1CreatVyh})
+                     C::PMenu1CreatVyh, C::PMenu1Copy})
     EXPECT_TRUE(s.IsEnabled(on)) << static_cast<int>(on);
-  for (const C off : {C::PMenu1CreatSign, C::PMenu1Vyh, C::PMenu1DelVyh, C::PMenu1Copy, C::PMenu1InsertGroup})
+  // Nothing copied yet: no group to insert.
+  for (const C off : {C::PMenu1CreatSign, C::PMenu1Vyh, C::PMenu1DelVyh, C::PMenu1InsertGroup})
     EXPECT_FALSE(s.IsEnabled(off)) << static_cast<int>(off);
 
   CtrlClick(2);

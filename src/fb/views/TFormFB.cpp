@@ -42,9 +42,6 @@ bool ComesLater(C c) {
     case C::EditIntegr:
     case C::EditMat:
     case C::Button1:
-    case C::PMenu1Copy:
-    case C::PMenu1InsertGroup:
-    case C::PMenu3AddGroup:
     case C::PMenu3Algorithms:
       return true;
     default:
@@ -209,10 +206,14 @@ void TFormFB::BuildMenus() {
   };
   const Item block[] = {
       {"PMenu1FB", "Редактирование ФБ", {}, C::PMenu1FB, [&f] { f.PMenu1FBClick(); }},
-      {"PMenu1Copy", "Копировать ", QKeySequence(Qt::CTRL | Qt::Key_C), C::PMenu1Copy, none},
+      {"PMenu1Copy", "Копировать ", QKeySequence(Qt::CTRL | Qt::Key_C), C::PMenu1Copy, [&f] { f.CopyGroupClick(); }},
       {"PMenu1Del", "Удалить", QKeySequence(Qt::Key_Delete), C::PMenu1Del, [&f] { f.DelChooseClick(); }},
       {"PMenu1InsertBl", "Вставить новый ФБ (перед выбранным ) ", {}, C::PMenu1InsertBl, [&f] { f.InsertBlClick(); }},
-      {"PMenu1InsertGroup", "Вставить группу скопированных ФБ (перед выбранным ) ", {}, C::PMenu1InsertGroup, none},
+      {"PMenu1InsertGroup", "Вставить группу скопированных ФБ (перед выбранным ) ", {}, C::PMenu1InsertGroup,
+       [this] {
+         form_.InsertGroupClick();
+         scrollBox1_->setFocus();
+       }},
       {"PMenu1CreatSign", "Добавить  блок сигнализации", {}, C::PMenu1CreatSign, [&f] { f.CreatSignButClick(); }},
       {"PMenu1Sign", "Редактировать сигнализацию", {}, C::PMenu1Sign, [&f] { f.PMenu1SignClick(); }},
       {"PMenu1DelSign", "Удалить сигнализацию", {}, C::PMenu1DelSign, [&f] { f.DelSignClick(); }},
@@ -223,7 +224,10 @@ void TFormFB::BuildMenus() {
   const Item background[] = {
       {"PMenu3CreatFB", "Создать функциональный блок ", {}, C::PMenu3CreatFB, [&f] { f.CreatFuncButClick(); }},
       {"PMenu3AddGroup", "Добавить группу скопированных ФБ", QKeySequence(Qt::CTRL | Qt::Key_V), C::PMenu3AddGroup,
-       none},
+       [this] {
+         form_.AddGroupClick();
+         scrollBox1_->setFocus();
+       }},
       {"PMenu3Algorithms", "Создание алгоритмов", {}, C::PMenu3Algorithms, none},
       {"PMenu3ChooseAll", "Выделить все", QKeySequence(Qt::CTRL | Qt::Key_A), C::PMenu3ChooseAll,
        [&f] { f.ChooseAllClick(); }},
