@@ -104,6 +104,9 @@ class TFormFBController {
   // Inserts the copied group where GroupInsert says: references mended for
   // this configuration, the algorithms kept in step, the new blocks selected.
   void InsertFB();
+  // "Добавление ФБ (после выбранного) ": a new block after the one under
+  // the last right click, or after the chosen block (CreatMode 3).
+  void AddAfterClick();
 
   // ---- what the view shows -----------------------------------------------------------
   const TControlStates<TFormFBControl>& Controls() const { return controls_; }

@@ -201,4 +201,16 @@ void TFormFBController::InsertFB() {
   scrollTarget_ = at;
 }
 
+void TFormFBController::AddAfterClick() {
+  TProgFBClass& fb = FB();
+  // From the main menu no block was right-clicked: the chosen one counts.
+  if (!IsBlock(fb.PopupPos)) fb.PopupPos = fb.CurPosFB;
+  if (!IsBlock(fb.PopupPos)) {
+    fb.PopupPos = -1;
+    return Warn(kNotChosen);
+  }
+  fb.CreatMode = kAddAfter;
+  CreatFuncButClick();
+}
+
 }  // namespace lur

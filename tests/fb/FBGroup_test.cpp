@@ -31,16 +31,24 @@ constexpr int kAnd = 1;
 constexpr int kComparator = TProgFBClass::kComparatorType;
 constexpr int kBlockOut = TProgFBClass::kKindBlockOutput;
 
-// The group commands open no block dialog.
-class NoBlockDialog : public TBlockDialog {
+// The block dialog as a user who creates an OR gate (the group commands
+// open none).
+class NewBlockDialog : public TBlockDialog {
  public:
+  explicit NewBlockDialog(TProgFBClass& table) : fb(table) {}
   void Reset() override {}
-  void PrepareNew(int, bool) override {}
+  void PrepareNew(int n, bool) override { number = n; }
   void PrepareFromRecord(int, bool) override {}
-  int ShowModal() override { return kModalCancel; }
-  int ChosenType() const override { return 0; }
-  int Number() const override { return 0; }
-  void WriteRecord(int) override {}
+  int ShowModal() override {
+    ++shows;
+    return kModalOk;
+  }
+  int ChosenType() const override { return 3; }
+  int Number() const override { return number; }
+  void WriteRecord(int i) override { fb.SetTipFB(i, 3); }
+  TProgFBClass& fb;
+  int number = 0;
+  int shows = 0;
 };
 
 // Relay modules, display type (0: 12 cells, 2: 16 cells) and the processed
@@ -147,7 +155,7 @@ struct GroupFixture {
   TServAddressing addressing{config.Serv};
   TSession session{config, link, ui, addressing};
 
-  NoBlockDialog block;
+  NewBlockDialog block{config.FB};
   TFormSigController sig;
   TFormVyhController vyh{config.Lur};
   ScriptedDialog<TFormSigController> sigDialog;
@@ -489,6 +497,46 @@ TEST_F(FBGroup, AlgorithmsFollowTheInsertedGroup) {
     EXPECT_EQ(heads, c.heads);
     EXPECT_EQ(f.fb.GetAlgName(1), "A1");
   }
+}
+
+// ---- a new block after the chosen one ------------------------------------------------------
+
+TEST_F(FBGroup, AddingABlockAfterTheChosenOne) {
+  struct Case {
+    const char* name;
+    int chosen;  // -1: none
+    std::vector<int> types;
+    int sourceOfLast;  // block 4's input, which took block 3
+  };
+  const Case cases[] = {
+      {"after block 2", 1, {1, 1, 3, 1, 1}, 4},
+      {"after the last block", 3, {1, 1, 1, 1, 3}, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto fixture = std::make_unique<GroupFixture>();
+    GroupFixture& f = *fixture;
+    f.Blocks(4);
+    f.Ref(3, 0, 3);
+    f.editor.PanFB1MouseDown(c.chosen, Button::Left, false);
+    f.editor.AddAfterClick();
+    std::vector<int> types;
+    for (int i = 0; i < f.fb.NFB; ++i) types.push_back(f.fb.GetTipFB(i));
+    EXPECT_EQ(types, c.types);
+    const int moved = c.chosen + 1 <= 3 ? 4 : 3;  // block 4's record now
+    EXPECT_EQ(f.fb.GetNVh(moved, 0), c.sourceOfLast);
+    EXPECT_EQ(f.fb.CurPosFB, c.chosen + 1);
+    EXPECT_EQ(f.fb.CreatMode, 0);
+    EXPECT_EQ(f.fb.PopupPos, -1);
+  }
+
+  // Nothing chosen: the warning, no dialog.
+  Blocks(2);
+  editor.ScrollBox1Click();
+  editor.AddAfterClick();
+  EXPECT_EQ(block.shows, 0);
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{Form::kNotChosen});
+  EXPECT_EQ(fb.NFB, 2);
 }
 
 // ---- the buffer outlives the window and the configuration ----------------------------------

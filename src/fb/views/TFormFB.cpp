@@ -170,8 +170,8 @@ void TFormFB::BuildActions() {
   NewAction("ACreatFuncBut", "Создать функциональный блок ", {}, [&f] { f.CreatFuncButClick(); });
   NewAction("ACreatSignBut", "Добавить  блок сигнализации", {}, [&f] { f.CreatSignButClick(); });
   NewAction("ACreatVyhBut", "Добавить  выход на реле", {}, [&f] { f.CreatVyhButClick(); });
-  // Never shown: the only way to CreatMode 3, which nothing offers.
-  NewAction("AAddAfter", "Добавление ФБ (после выбранного) ", {}, none)->setVisible(false);
+  // Never shown, as in the window it replaces: a new block after the chosen one.
+  NewAction("AAddAfter", "Добавление ФБ (после выбранного) ", {}, [&f] { f.AddAfterClick(); })->setVisible(false);
   NewAction("ACalcIntegr", "Создать интегратор расхода", {}, none);
   NewAction("ACalcMat", "Создать арифметический блок", {}, none);
   NewAction("APMenu1Sign", "Редактировать сигнализацию", QKeySequence(Qt::CTRL | Qt::Key_S),
