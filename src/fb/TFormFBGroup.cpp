@@ -25,11 +25,11 @@ constexpr int kCellsOfSignalBase = 192;
 
 // Where the group comes from and where it goes.
 struct TGroupPlace {
-  int first = 0;  // buffer index of the first copied record
-  int last = 0;   // and of the last one
-  int at = 0;     // record the group starts at
-  int blocks = 0; // NFB before the insertion
-  int free = 0;   // FreeFB
+  int first = 0;   // buffer index of the first copied record
+  int last = 0;    // and of the last one
+  int at = 0;      // record the group starts at
+  int blocks = 0;  // NFB before the insertion
+  int free = 0;    // FreeFB
 };
 
 // The counts of the configuration the group lands in.

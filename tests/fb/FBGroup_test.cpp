@@ -303,8 +303,16 @@ TEST_F(FBGroup, RefusalsChangeNothing) {
     const char* text;
   };
   const Case cases[] = {
-      {"gap in the copied blocks", [](GroupFixture& f) { f.CopyBlocks({2, 3, 5}); }, false, Form::kGroupGap},
-      {"gap, inserted before a block", [](GroupFixture& f) { f.CopyBlocks({2, 3, 5}); }, true, Form::kGroupGap},
+      {"gap in the copied blocks",
+       [](GroupFixture& f) {
+         f.CopyBlocks({2, 3, 5});
+       },
+       false, Form::kGroupGap},
+      {"gap, inserted before a block",
+       [](GroupFixture& f) {
+         f.CopyBlocks({2, 3, 5});
+       },
+       true, Form::kGroupGap},
       {"118 of 120 used, group of 3",
        [](GroupFixture& f) {
          f.CopyBlocks({1, 2, 3});
@@ -358,9 +366,12 @@ TEST_F(FBGroup, SignalReferencesThisConfigurationLacksAreCleared) {
     int expected;
   };
   const Case cases[] = {
-      {TProgFBClass::kKindDiscrete, 48, 48},     {TProgFBClass::kKindDiscrete, 49, 0},
-      {TProgFBClass::kKindDiscreteFlag, 48, 48}, {TProgFBClass::kKindDiscreteFlag, 60, 0},
-      {TProgFBClass::kKindAnalogFlag, 8, 8},     {TProgFBClass::kKindAnalogFlag, 9, 0},
+      {TProgFBClass::kKindDiscrete, 48, 48},
+      {TProgFBClass::kKindDiscrete, 49, 0},
+      {TProgFBClass::kKindDiscreteFlag, 48, 48},
+      {TProgFBClass::kKindDiscreteFlag, 60, 0},
+      {TProgFBClass::kKindAnalogFlag, 8, 8},
+      {TProgFBClass::kKindAnalogFlag, 9, 0},
       {kBlockOut, 130, 130},  // a КВУ number stays
   };
   Blocks(2);
@@ -470,9 +481,21 @@ TEST_F(FBGroup, AlgorithmsFollowTheInsertedGroup) {
   };
   const Case cases[] = {
       {"after the last block", {Range(1, 5), Range(6, 10)}, 0, {Range(1, 5), Range(6, 12)}, {0, 5}},
-      {"after the last block, last algorithm empty", {Range(1, 10), {}}, 0, {Range(1, 10), {11, 12}}, {0, 10}},
-      {"before a block heading the second", {Range(1, 5), Range(6, 10)}, 6, {Range(1, 7), Range(8, 12)}, {0, 7}},
-      {"before a block inside the first", {Range(1, 5), Range(6, 10)}, 3, {Range(1, 7), Range(8, 12)}, {0, 7}},
+      {"after the last block, last algorithm empty",
+       {Range(1, 10), {}},
+       0,
+       {Range(1, 10), {11, 12}},
+       {0, 10}},
+      {"before a block heading the second",
+       {Range(1, 5), Range(6, 10)},
+       6,
+       {Range(1, 7), Range(8, 12)},
+       {0, 7}},
+      {"before a block inside the first",
+       {Range(1, 5), Range(6, 10)},
+       3,
+       {Range(1, 7), Range(8, 12)},
+       {0, 7}},
       {"before the head of the first", {Range(1, 5), Range(6, 10)}, 1, {Range(1, 7), Range(8, 12)}, {0, 7}},
       {"before a block of no algorithm", {Range(1, 3), Range(6, 8)}, 5, {Range(1, 3), Range(8, 10)}, {0, 7}},
   };
@@ -490,7 +513,8 @@ TEST_F(FBGroup, AlgorithmsFollowTheInsertedGroup) {
     }
     ASSERT_EQ(f.fb.NFB, 12);
     EXPECT_EQ(f.fb.NAlg, static_cast<int>(c.after.size()));
-    for (std::size_t a = 0; a < c.after.size(); ++a) EXPECT_EQ(f.fb.AlgMembers(static_cast<int>(a)), c.after[a]);
+    for (std::size_t a = 0; a < c.after.size(); ++a)
+      EXPECT_EQ(f.fb.AlgMembers(static_cast<int>(a)), c.after[a]);
     std::vector<int> heads;
     for (int i = 0; i < TProgFBClass::kSlots; ++i)
       if (f.fb.IsAlgHead(i)) heads.push_back(i);
@@ -579,9 +603,9 @@ TEST_F(FBGroup, TheCopyOutlivesTheWindowAndAConfigurationChange) {
 // ---- the saved file ------------------------------------------------------------------------
 
 TEST_F(FBGroup, TheSavedFileHoldsTheInsertedBlocksAndAlgorithms) {
-  constexpr std::size_t kRecords = 3300;  // function block pages
-  constexpr std::size_t kHeads = 20564;   // one byte a block
-  constexpr std::size_t kMembers = 20684; // 120 x 120
+  constexpr std::size_t kRecords = 3300;   // function block pages
+  constexpr std::size_t kHeads = 20564;    // one byte a block
+  constexpr std::size_t kMembers = 20684;  // 120 x 120
   constexpr std::size_t kAlgCount = 35084;
   Blocks(5);
   Ref(4, 0, 4);

@@ -114,7 +114,10 @@ class FBGroupTest : public QObject {
       QMenu* menu;
     } items[] = {
         {"PMenu1Copy", "Копировать ", QKeySequence(Qt::CTRL | Qt::Key_C), e.window->BlockMenu()},
-        {"PMenu1InsertGroup", "Вставить группу скопированных ФБ (перед выбранным ) ", {}, e.window->BlockMenu()},
+        {"PMenu1InsertGroup",
+         "Вставить группу скопированных ФБ (перед выбранным ) ",
+         {},
+         e.window->BlockMenu()},
         {"PMenu3AddGroup", "Добавить группу скопированных ФБ", QKeySequence(Qt::CTRL | Qt::Key_V),
          e.window->BackgroundMenu()},
     };
