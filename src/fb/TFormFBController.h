@@ -89,6 +89,18 @@ class TFormFBController {
   void PMenu1VyhClick();  // also a double click on the relay panel
   void DelVyhClick();
 
+  // ---- transfer and closing (TFormFBTransfer.cpp) ----
+  static constexpr const char* kDeviceCaption = "Программирование обработки функциональных блоков ЛУР-05 устройство ";
+  // "Ввод с СОМ-порта" (F9): the table from the controller, then the diagram.
+  void InPortClick();
+  // "Вывод на СОМ-порт" (F10): the table into the controller; after a
+  // complete write the caption names the device.
+  void OutPortClick();
+  // The window is being closed: true when it may close.
+  bool FormCloseQuery();
+  // The window's caption: the editor's own until a write names the device.
+  const std::string& Caption() const { return caption_; }
+
   // ---- what the view shows -----------------------------------------------------------
   const TControlStates<TFormFBControl>& Controls() const { return controls_; }
   bool LabelFileShown() const { return labelFile_; }
@@ -128,6 +140,12 @@ class TFormFBController {
   bool RefuseRelay();
   void ShowSignDialog(int i);
   void ShowVyhDialog(int i);
+
+  // ---- transfer and closing (TFormFBTransfer.cpp) ----
+  // Each showing: F9 and F10 on, and the reserve's algorithm area as the
+  // editor opens, which "No" on closing returns to.
+  void TransferShow();
+  std::string caption_ = kCaption;
 
   TSession& session_;
   TFormFBDialogs dialogs_;
