@@ -10,6 +10,7 @@
 #include "cli/CmdDiff.h"
 #include "model/HexText.h"
 #include "cli/CmdDump.h"
+#include "cli/CmdFB.h"
 #include "cli/CmdLive.h"
 #include "cli/CmdNew.h"
 #include "cli/CmdRead.h"
@@ -108,7 +109,8 @@ int main(int argc, char** argv) {
     if (const int refused = lur::CheckLiveArguments(lur::ProgramLiveViews(), options->arguments, std::cerr)) {
       return refused;
     }
-  } else if (command != "identify" && command != "raw" && command != "read" && command != "write") {
+  } else if (command != "identify" && command != "raw" && command != "read" && command != "write" &&
+             command != "fb") {
     std::fprintf(stderr, "lurctl: unknown command %s\n%s", options->command.c_str(), lur::kLurctlUsage);
     return 2;
   }
@@ -139,6 +141,8 @@ int main(int argc, char** argv) {
     rc = lur::RunRead(*options, link, ui);
   } else if (command == "write") {
     rc = lur::RunWrite(*options, link, ui);
+  } else if (command == "fb") {
+    rc = lur::RunFB(*options, link, ui);
   } else if (command == "live") {
     rc = lur::RunLive(*options, link, ui);
   }

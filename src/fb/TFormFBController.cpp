@@ -100,6 +100,7 @@ void TFormFBController::FormShow() {
   controls_.Enable(C::PMenu1Copy, false);
   RebuildDiagram();
   labelFile_ = session_.config.Serv.FileMode == 1;
+  TransferShow();
 }
 
 void TFormFBController::RebuildDiagram() {

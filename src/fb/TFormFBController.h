@@ -107,6 +107,17 @@ class TFormFBController {
   // "Добавление ФБ (после выбранного) ": a new block after the one under
   // the last right click, or after the chosen block (CreatMode 3).
   void AddAfterClick();
+  // ---- transfer and closing (TFormFBTransfer.cpp) ----
+  static constexpr const char* kDeviceCaption = "Программирование обработки функциональных блоков ЛУР-05 устройство ";
+  // "Ввод с СОМ-порта" (F9): the table from the controller, then the diagram.
+  void InPortClick();
+  // "Вывод на СОМ-порт" (F10): the table into the controller; after a
+  // complete write the caption names the device.
+  void OutPortClick();
+  // The window is being closed: true when it may close.
+  bool FormCloseQuery();
+  // The window's caption: the editor's own until a write names the device.
+  const std::string& Caption() const { return caption_; }
 
   // ---- what the view shows -----------------------------------------------------------
   const TControlStates<TFormFBControl>& Controls() const { return controls_; }
@@ -154,6 +165,11 @@ class TFormFBController {
   // The block menu: copy always, the insertion before the block only for a
   // single block and a copied group.
   void EnableBlockMenuGroupItems(bool single);
+  // ---- transfer and closing (TFormFBTransfer.cpp) ----
+  // Each showing: F9 and F10 on, and the reserve's algorithm area as the
+  // editor opens, which "No" on closing returns to.
+  void TransferShow();
+  std::string caption_ = kCaption;
 
   TSession& session_;
   TFormFBDialogs dialogs_;

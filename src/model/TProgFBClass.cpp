@@ -586,4 +586,13 @@ void TProgFBClass::OpenGapFB(int at, int first, int last, int nfb) {
   }
 }
 
+bool TProgFBClass::HoldsRecordsFrom(int first) const {
+  for (int i = std::max(first, 0); i < Capacity(); ++i) {
+    for (const std::uint8_t b : records_[static_cast<std::size_t>(i)]) {
+      if (b != 0) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace lur

@@ -309,6 +309,11 @@ class TProgFBClass {
   std::array<int, kSlots> HasMRPanel{};
   std::array<Placement, kSlots> PlaceFB{};
 
+  // ---- fitting a controller ----------------------------------------------------
+  // True when a record from `first` to Capacity() - 1 holds anything: a
+  // controller of `first` blocks could not take the table.
+  bool HoldsRecordsFrom(int first) const;
+
  private:
   // Record i, or no record outside the table.
   RecordView<kRecordSize> View(int i) { return ViewOf(records_, i); }

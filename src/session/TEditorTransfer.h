@@ -29,7 +29,7 @@ namespace lur {
 
 enum class TransferOutcome {
   Done,        // every page taken, or every page written and confirmed
-  Failed,      // a request failed; its one box has been shown
+  Failed,      // a request failed, or the controller cannot take the data; its one box has been shown
   NotAllowed,  // the limited access level: its warning was shown, nothing sent
   Declined,    // the user chose not to send unchanged data
   FileMode,    // the configuration is a file's: nothing is exchanged
@@ -57,6 +57,11 @@ struct TEditorPages {
   // the scratch copy and tell the user. True: the pages read so far are the
   // whole table.
   std::function<bool(Table& t, std::uint8_t page, int code)> endsRead = {};
+  // Optional: runs when a write has been decided on, before its first page
+  // (one progress step is its own). It may shorten the pages to what the
+  // controller holds (a 60-block controller takes 6), or stop the write:
+  // false when it has told the user why; nothing is sent, nothing changes.
+  std::function<bool(Table& t, std::vector<std::uint8_t>& pages)> beforeWrite = {};
   // Progress bar: its maximum, and its step per page (0: the maximum spread
   // over the pages).
   int progressMaximum = 120;
@@ -103,8 +108,12 @@ class TEditorTransfer {
     if (d_.modified == 0 && d_.askWhenUnchanged && !transfer_steps::ConfirmUnchangedWrite(session_)) {
       return TransferOutcome::Declined;
     }
-    const std::vector<std::uint8_t> pages = d_.pages(d_.table);
+    std::vector<std::uint8_t> pages = d_.pages(d_.table);
     TTransferProgress progress(session_.ui, d_.progressMaximum, Step(pages.size()));
+    if (d_.beforeWrite) {
+      progress.Step();
+      if (!d_.beforeWrite(d_.table, pages)) return TransferOutcome::Failed;
+    }
     for (const std::uint8_t page : pages) {
       progress.Step();
       const std::vector<std::uint8_t> data = d_.store(d_.table, page);

@@ -5,7 +5,7 @@
 #include "link/TComPortClass.h"
 #include "model/ModuleTypes.h"
 #include "session/AccessGate.h"
-#include "session/AccessGate.h"
+#include "session/FunctionBlockFit.h"
 #include "session/LinkReports.h"
 #include "shell/TSignalReconciliation.h"
 #include "shell/TransferTexts.h"
@@ -171,6 +171,9 @@ bool TConfigWriter::WriteAll() {
     reader_.Report(code);
     return false;
   }
+  // Blocks the controller has no room for would be lost while the write
+  // reported success.
+  if (!FunctionBlocksFit(ctx_.ui, cfg.FB, writeBlocks_)) return false;
   cfg.Serv.SetAddressIndex(cfg.Serv.GetDeviceIndex());
 
   if (!WriteModulePages()) return false;

@@ -614,8 +614,8 @@ TEST_F(FBEditor, RightClickMenus) {
 TEST_F(FBEditor, ItemsOfCommandsNotInTheWindowStayOff) {
   Blocks(2);
   const auto& s = editor.Controls();
-  for (const C off : {C::PMenu1Copy, C::PMenu1InsertGroup, C::PMenu3AddGroup, C::PMenu3Algorithms, C::InPort,
-                      C::OutPort, C::CalcIntegr, C::CalcMat, C::EditIntegr, C::EditMat, C::Button1})
+  for (const C off : {C::PMenu1Copy, C::PMenu1InsertGroup, C::PMenu3AddGroup, C::PMenu3Algorithms,
+                      C::CalcIntegr, C::CalcMat, C::EditIntegr, C::EditMat, C::Button1})
     EXPECT_FALSE(s.IsEnabled(off)) << static_cast<int>(off);
   EXPECT_TRUE(s.IsEnabled(C::PMenu3CreatFB));
   EXPECT_TRUE(s.IsEnabled(C::PMenu3ChooseAll));

@@ -35,8 +35,6 @@ const char* const kWindowComesLater = "Окно появится в следую
 // What the next version brings: shown, never enabled, with a tooltip saying so.
 bool ComesLater(C c) {
   switch (c) {
-    case C::InPort:
-    case C::OutPort:
     case C::CalcIntegr:
     case C::CalcMat:
     case C::EditIntegr:
@@ -164,8 +162,11 @@ QAction* TFormFB::Action(const QString& name) const {
 void TFormFB::BuildActions() {
   TFormFBController& f = form_;
   const std::function<void()> none;
-  NewAction("AInPort", "Ввод с СОМ-порта", Qt::Key_F9, none);
-  NewAction("AOutPort", "Вывод на СОМ-порт", Qt::Key_F10, none);
+  NewAction("AInPort", "Ввод с СОМ-порта", Qt::Key_F9, [&f] { f.InPortClick(); });
+  NewAction("AOutPort", "Вывод на СОМ-порт", Qt::Key_F10, [this, &f] {
+    f.OutPortClick();
+    setWindowTitle(QString::fromStdString(f.Caption()));
+  });
   NewAction("APort", "Настройка СОМ порта", {}, none);  // does nothing, as before
   NewAction("ACreatFuncBut", "Создать функциональный блок ", {}, [&f] { f.CreatFuncButClick(); });
   NewAction("ACreatSignBut", "Добавить  блок сигнализации", {}, [&f] { f.CreatSignButClick(); });
@@ -338,7 +339,10 @@ bool TFormFB::eventFilter(QObject* watched, QEvent* event) {
 
 void TFormFB::reject() {
   if (busy_) return;
-  done(kModalOk);
+  // Unsent changes: the controller asks whether to send, discard or stay.
+  bool close = false;
+  Run([this, &close] { close = form_.FormCloseQuery(); });
+  if (close) done(kModalOk);
 }
 
 void TFormFB::Button2Click() {

@@ -51,7 +51,8 @@ class TFormFB : public QDialog {
   // The main window's caption and file label on the printout's heading.
   void SetHeadingSource(QWidget* mainWindow) { headingSource_ = mainWindow; }
 
-  // The close box, Escape and "Выход" end the window normally.
+  // The close box, Escape and "Выход" end the window normally once the
+  // controller lets it close (unsent changes: send, discard or stay).
   void reject() override;
 
  protected:
