@@ -89,6 +89,21 @@ class TFormFBController {
   void PMenu1VyhClick();  // also a double click on the relay panel
   void DelVyhClick();
 
+  // ---- calculation blocks (TFormFBCalcOps.cpp) ----------------------------------------
+  // CalcMode 0..3, then ButProgCalcClick.
+  void CreatIntegrButClick();
+  void CreatMatButClick();
+  void ProgIntClick();
+  void ProgMatClick();
+  // The calculation block dialog for CalcMode: the refusals, the dialog
+  // prepared and shown, and after OK the arithmetic block or the integrators
+  // written (records moved by two places when integrators come or go), then
+  // the diagram rebuilt. Nothing without the dialog.
+  void ButProgCalcClick();
+  // "Показать мат. блоки": the math window filled and shown; the diagram
+  // rebuilt after it when a deletion renumbered comparators.
+  void Button1Click();
+
   // ---- what the view shows -----------------------------------------------------------
   const TControlStates<TFormFBControl>& Controls() const { return controls_; }
   bool LabelFileShown() const { return labelFile_; }
@@ -128,6 +143,11 @@ class TFormFBController {
   bool RefuseRelay();
   void ShowSignDialog(int i);
   void ShowVyhDialog(int i);
+
+  // ---- calculation blocks (TFormFBCalcOps.cpp) ----
+  bool RefuseCalc();  // true when a refusal was shown
+  void WriteArithmetic(int operation);
+  void WriteIntegrators();
 
   TSession& session_;
   TFormFBDialogs dialogs_;
