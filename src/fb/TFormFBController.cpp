@@ -29,6 +29,10 @@ TFormFBController::TFormFBController(TSession& session, TFormFBDialogs dialogs)
   for (std::size_t c = 0; c < static_cast<std::size_t>(C::Count); ++c) controls_.Enable(static_cast<C>(c), true);
   for (const C c : kElsewhere) controls_.Enable(c, false);
   EnableGroupItems();
+  // The calculation blocks and the math window, when the program gave their windows.
+  controls_.Enable({C::CalcIntegr, C::CalcMat, C::EditIntegr, C::EditMat},
+                   dialogs_.calc != nullptr && dialogs_.calcWindow != nullptr);
+  controls_.Enable(C::Button1, dialogs_.math != nullptr && dialogs_.mathWindow != nullptr);
 }
 
 // ---- common steps --------------------------------------------------------------------

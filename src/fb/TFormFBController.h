@@ -118,6 +118,20 @@ class TFormFBController {
   bool FormCloseQuery();
   // The window's caption: the editor's own until a write names the device.
   const std::string& Caption() const { return caption_; }
+  // ---- calculation blocks (TFormFBCalcOps.cpp) ----------------------------------------
+  // CalcMode 0..3, then ButProgCalcClick.
+  void CreatIntegrButClick();
+  void CreatMatButClick();
+  void ProgIntClick();
+  void ProgMatClick();
+  // The calculation block dialog for CalcMode: the refusals, the dialog
+  // prepared and shown, and after OK the arithmetic block or the integrators
+  // written (records moved by two places when integrators come or go), then
+  // the diagram rebuilt. Nothing without the dialog.
+  void ButProgCalcClick();
+  // "Показать мат. блоки": the math window filled and shown; the diagram
+  // rebuilt after it when a deletion renumbered comparators.
+  void Button1Click();
 
   // ---- what the view shows -----------------------------------------------------------
   const TControlStates<TFormFBControl>& Controls() const { return controls_; }
@@ -170,6 +184,10 @@ class TFormFBController {
   // editor opens, which "No" on closing returns to.
   void TransferShow();
   std::string caption_ = kCaption;
+  // ---- calculation blocks (TFormFBCalcOps.cpp) ----
+  bool RefuseCalc();  // true when a refusal was shown
+  void WriteArithmetic(int operation);
+  void WriteIntegrators();
 
   TSession& session_;
   TFormFBDialogs dialogs_;

@@ -9,12 +9,20 @@
 
 namespace lur {
 
+class TFormFBCalcController;
+class TFormMathController;
+
 struct TFormFBDialogs {
   TBlockDialog& block;
   TFormSigController& sig;
   TModalWindow<TFormSigController>& sigWindow;
   TFormVyhController& vyh;
   TModalWindow<TFormVyhController>& vyhWindow;
+  // The calculation block dialog and the math block window.
+  TFormFBCalcController* calc = nullptr;
+  TModalWindow<TFormFBCalcController>* calcWindow = nullptr;
+  TFormMathController* math = nullptr;
+  TModalWindow<TFormMathController>* mathWindow = nullptr;
 };
 
 }  // namespace lur

@@ -35,16 +35,17 @@ const char* const kWindowComesLater = "Окно появится в следую
 // What the next version brings: shown, never enabled, with a tooltip saying so.
 bool ComesLater(C c) {
   switch (c) {
-    case C::CalcIntegr:
-    case C::CalcMat:
-    case C::EditIntegr:
-    case C::EditMat:
-    case C::Button1:
     case C::PMenu3Algorithms:
       return true;
     default:
       return false;
   }
+}
+
+// The calculation items come with their windows; an editor given none
+// shows them as the next version's.
+bool ComesWithCalcWindows(C c) {
+  return c == C::CalcIntegr || c == C::CalcMat || c == C::EditIntegr || c == C::EditMat;
 }
 
 }  // namespace
@@ -139,6 +140,7 @@ TFormFB::TFormFB(TFormFBController& form, const TConfiguration& config, TEditorR
   connect(informButMR_, &QPushButton::clicked, this,
           [this] { Run([this] { editors_.Open({TEditor::OutputInform}); }); });
   connect(button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(button1_, &QPushButton::clicked, this, [this] { Run([this] { form_.Button1Click(); }); });
 
   form_.FormCreate();
 }
@@ -173,15 +175,15 @@ void TFormFB::BuildActions() {
   NewAction("ACreatVyhBut", "Добавить  выход на реле", {}, [&f] { f.CreatVyhButClick(); });
   // Never shown, as in the window it replaces: a new block after the chosen one.
   NewAction("AAddAfter", "Добавление ФБ (после выбранного) ", {}, [&f] { f.AddAfterClick(); })->setVisible(false);
-  NewAction("ACalcIntegr", "Создать интегратор расхода", {}, none);
-  NewAction("ACalcMat", "Создать арифметический блок", {}, none);
+  NewAction("ACalcIntegr", "Создать интегратор расхода", {}, [this] { CalcOperation(&TFormFBController::CreatIntegrButClick); });
+  NewAction("ACalcMat", "Создать арифметический блок", {}, [this] { CalcOperation(&TFormFBController::CreatMatButClick); });
   NewAction("APMenu1Sign", "Редактировать сигнализацию", QKeySequence(Qt::CTRL | Qt::Key_S),
             [&f] { f.PMenu1SignClick(); });
   NewAction("APMenu1Vyh", "Редактировать выход на реле", QKeySequence(Qt::CTRL | Qt::Key_O),
             [&f] { f.PMenu1VyhClick(); });
   NewAction("APMenu1FB", "Редактирование ФБ", QKeySequence(Qt::CTRL | Qt::Key_B), [&f] { f.PMenu1FBClick(); });
-  NewAction("AEditIntegr", "Редактировать интегратор расхода", {}, none);
-  NewAction("AEditMat", "Редактировать арифметический блок", {}, none);
+  NewAction("AEditIntegr", "Редактировать интегратор расхода", {}, [this] { CalcOperation(&TFormFBController::ProgIntClick); });
+  NewAction("AEditMat", "Редактировать арифметический блок", {}, [this] { CalcOperation(&TFormFBController::ProgMatClick); });
   NewAction("AClose", "Выход", QKeySequence(Qt::ALT | Qt::Key_X), none);
   connect(Action("AClose"), &QAction::triggered, this, [this] { reject(); });
   for (const auto& [name, control] : std::map<QString, C>{{"AInPort", C::InPort},
@@ -271,7 +273,8 @@ void TFormFB::Draw() {
     diagram_->Recolor(layout);
   }
   for (const auto& [action, control] : controlOf_) {
-    const bool later = ComesLater(control);
+    const bool later =
+        ComesLater(control) || (ComesWithCalcWindows(control) && !form_.Controls().IsEnabled(control));
     action->setEnabled(!later && form_.Controls().IsEnabled(control));
     action->setToolTip(later ? QString(kComesLater) : action->text());
   }
@@ -281,8 +284,8 @@ void TFormFB::Draw() {
   informBut_->setToolTip(inputs ? QString() : QString(kWindowComesLater));
   informButMR_->setEnabled(outputs);
   informButMR_->setToolTip(outputs ? QString() : QString(kWindowComesLater));
-  button1_->setEnabled(false);
-  button1_->setToolTip(kWindowComesLater);
+  button1_->setEnabled(form_.Controls().IsEnabled(C::Button1));
+  button1_->setToolTip(button1_->isEnabled() ? QString() : QString(kWindowComesLater));
   labelFile_->setVisible(form_.LabelFileShown());
 }
 
@@ -363,6 +366,12 @@ void TFormFB::Button2Click() {
   busy_ = true;
   PrintFBDiagram(printout, target, *diagram_);
   busy_ = false;
+  scrollBox1_->setFocus();
+}
+
+void TFormFB::CalcOperation(void (TFormFBController::*operation)()) {
+  (form_.*operation)();
+  // The calculation dialog closed: back to the diagram.
   scrollBox1_->setFocus();
 }
 

@@ -69,6 +69,8 @@ class TFormFB : public QDialog {
   void Pressed(int record, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint global);
   void ScrollTo(int record);
   void Button2Click();
+  // A calculation block command, then the focus back on the diagram.
+  void CalcOperation(void (TFormFBController::*operation)());
 
   TFormFBController& form_;
   const TConfiguration& config_;

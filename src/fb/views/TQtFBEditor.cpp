@@ -14,9 +14,13 @@ TQtFBEditor::TQtFBEditor(TSession& session, TEditorRegistry& editors, TQtUserInt
       creatForm_(session),
       creatWindow_(ui, discrete.Window()),
       blockDialog_(creatForm_, creatWindow_),
+      calcForm_(session),
+      calcWindow_(ui, discrete.Window()),
+      mathForm_(session),
+      mathWindow_(discrete.Window()),
       form_(std::make_unique<TFormFBController>(
           session, TFormFBDialogs{blockDialog_, discrete.Forms().sig, discrete.Windows().sig, discrete.Forms().vyh,
-                                  discrete.Windows().vyh})),
+                                  discrete.Windows().vyh, &calcForm_, &calcWindow_, &mathForm_, &mathWindow_})),
       window_(new TFormFB(*form_, session.config, editors, discrete.Window())) {
   window_->SetHeadingSource(mainWindow);
   // The dialog's "Входные сигналы" is the input information window, when

@@ -10,9 +10,13 @@
 
 #include "fb/TCreatFBBlockDialog.h"
 #include "fb/TFormCreatFBController.h"
+#include "fb/TFormFBCalcController.h"
+#include "fb/TFormMathController.h"
 #include "fb/TFormFBController.h"
 #include "fb/views/TFormCreatFBWindow.h"
 #include "fb/views/TFormFB.h"
+#include "fb/views/TFormFBCalcWindow.h"
+#include "fb/views/TFormMathWindow.h"
 
 class QWidget;
 
@@ -40,6 +44,10 @@ class TQtFBEditor {
   TFormCreatFBController& BlockForm() { return creatForm_; }
   TFormCreatFBWindow& BlockWindow() { return creatWindow_; }
   TFormFB* Window() const { return window_; }
+  TFormFBCalcController& CalcForm() { return calcForm_; }
+  TFormFBCalcWindow& CalcWindow() { return calcWindow_; }
+  TFormMathController& MathForm() { return mathForm_; }
+  TFormMathWindow& MathWindow() { return mathWindow_; }
 
  private:
   TEditorRegistry& editors_;
@@ -47,6 +55,10 @@ class TQtFBEditor {
   TFormCreatFBController creatForm_;
   TFormCreatFBWindow creatWindow_;
   TCreatFBBlockDialog blockDialog_;
+  TFormFBCalcController calcForm_;
+  TFormFBCalcWindow calcWindow_;
+  TFormMathController mathForm_;
+  TFormMathWindow mathWindow_;
   std::unique_ptr<TFormFBController> form_;
   QPointer<TFormFB> window_;
 };
