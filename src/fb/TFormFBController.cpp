@@ -28,6 +28,7 @@ TFormFBController::TFormFBController(TSession& session, TFormFBDialogs dialogs)
     : session_(session), dialogs_(dialogs) {
   for (std::size_t c = 0; c < static_cast<std::size_t>(C::Count); ++c) controls_.Enable(static_cast<C>(c), true);
   for (const C c : kElsewhere) controls_.Enable(c, false);
+  controls_.Enable(C::PMenu3Algorithms, dialogs_.infAlg != nullptr && dialogs_.infAlgWindow != nullptr);
 }
 
 // ---- common steps --------------------------------------------------------------------

@@ -89,6 +89,13 @@ class TFormFBController {
   void PMenu1VyhClick();  // also a double click on the relay panel
   void DelVyhClick();
 
+  // ---- algorithms (TFormFBAlgorithms.cpp) ----
+  static constexpr const char* kAlgorithmsFailed = "программирование закончено с ошибкой";
+  // "Создание алгоритмов": the algorithm window filled and shown; after it an
+  // error box when it ended with 6, else the diagram rebuilt; no choice and
+  // no selection either way.
+  void CreatAlgoritmClick();
+
   // ---- what the view shows -----------------------------------------------------------
   const TControlStates<TFormFBControl>& Controls() const { return controls_; }
   bool LabelFileShown() const { return labelFile_; }

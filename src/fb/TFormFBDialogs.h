@@ -9,12 +9,17 @@
 
 namespace lur {
 
+class TFormInfAlgController;
+
 struct TFormFBDialogs {
   TBlockDialog& block;
   TFormSigController& sig;
   TModalWindow<TFormSigController>& sigWindow;
   TFormVyhController& vyh;
   TModalWindow<TFormVyhController>& vyhWindow;
+  // The algorithm window "Создание алгоритмов" opens; none: the item is off.
+  TFormInfAlgController* infAlg = nullptr;
+  TModalWindow<TFormInfAlgController>* infAlgWindow = nullptr;
 };
 
 }  // namespace lur

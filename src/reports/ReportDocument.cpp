@@ -118,8 +118,8 @@ int PrintReport(const TReport& report, QPrinter& printer) {
 }
 
 int PrintReport(const TReport& report, const TPrintTarget& target) {
-  const auto orientation =
-      report.orientation == TPageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+  const bool landscape = report.pageSetup && report.orientation == TPageOrientation::Landscape;
+  const auto orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
   const auto printer = OpenPrinter(target, orientation, report.marginPoints);
   if (!printer) return 0;
   return PrintReport(report, *printer);
