@@ -45,7 +45,6 @@ bool ComesLater(C c) {
     case C::PMenu1Copy:
     case C::PMenu1InsertGroup:
     case C::PMenu3AddGroup:
-    case C::PMenu3Algorithms:
       return true;
     default:
       return false;
@@ -224,7 +223,7 @@ void TFormFB::BuildMenus() {
       {"PMenu3CreatFB", "Создать функциональный блок ", {}, C::PMenu3CreatFB, [&f] { f.CreatFuncButClick(); }},
       {"PMenu3AddGroup", "Добавить группу скопированных ФБ", QKeySequence(Qt::CTRL | Qt::Key_V), C::PMenu3AddGroup,
        none},
-      {"PMenu3Algorithms", "Создание алгоритмов", {}, C::PMenu3Algorithms, none},
+      {"PMenu3Algorithms", "Создание алгоритмов", {}, C::PMenu3Algorithms, [&f] { f.CreatAlgoritmClick(); }},
       {"PMenu3ChooseAll", "Выделить все", QKeySequence(Qt::CTRL | Qt::Key_A), C::PMenu3ChooseAll,
        [&f] { f.ChooseAllClick(); }},
   };

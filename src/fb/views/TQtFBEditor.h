@@ -11,8 +11,11 @@
 #include "fb/TCreatFBBlockDialog.h"
 #include "fb/TFormCreatFBController.h"
 #include "fb/TFormFBController.h"
+#include "fb/TFormInfAlgController.h"
 #include "fb/views/TFormCreatFBWindow.h"
+#include "fb/views/TFormInfAlgWindow.h"
 #include "fb/views/TFormFB.h"
+#include "reports/TQtReportPrinter.h"
 
 class QWidget;
 
@@ -40,6 +43,9 @@ class TQtFBEditor {
   TFormCreatFBController& BlockForm() { return creatForm_; }
   TFormCreatFBWindow& BlockWindow() { return creatWindow_; }
   TFormFB* Window() const { return window_; }
+  TFormInfAlgController& AlgorithmForm() { return infAlgForm_; }
+  TFormInfAlgWindow& AlgorithmWindow() { return infAlgWindow_; }
+  TQtReportPrinter& ReportPrinter() { return reportPrinter_; }
 
  private:
   TEditorRegistry& editors_;
@@ -47,6 +53,9 @@ class TQtFBEditor {
   TFormCreatFBController creatForm_;
   TFormCreatFBWindow creatWindow_;
   TCreatFBBlockDialog blockDialog_;
+  TQtReportPrinter reportPrinter_;
+  TFormInfAlgController infAlgForm_;
+  TFormInfAlgWindow infAlgWindow_;
   std::unique_ptr<TFormFBController> form_;
   QPointer<TFormFB> window_;
 };
