@@ -195,7 +195,7 @@ class FormFBTest : public QObject {
     Editor e(2);
     e.Show();
     for (const char* name : {"AInPort", "AOutPort", "ACalcIntegr", "ACalcMat", "AEditIntegr", "AEditMat",
-                             "PMenu1Copy", "PMenu1InsertGroup", "PMenu3AddGroup", "PMenu3Algorithms"}) {
+                             "PMenu1Copy", "PMenu1InsertGroup", "PMenu3AddGroup"}) {
       QAction* a = e.window->Action(name);
       QVERIFY2(!a->isEnabled(), name);
       QCOMPARE(a->toolTip(), QString("Появится в следующей версии"));
