@@ -33,6 +33,7 @@ TFormFBController::TFormFBController(TSession& session, TFormFBDialogs dialogs)
   controls_.Enable({C::CalcIntegr, C::CalcMat, C::EditIntegr, C::EditMat},
                    dialogs_.calc != nullptr && dialogs_.calcWindow != nullptr);
   controls_.Enable(C::Button1, dialogs_.math != nullptr && dialogs_.mathWindow != nullptr);
+  controls_.Enable(C::PMenu3Algorithms, dialogs_.infAlg != nullptr && dialogs_.infAlgWindow != nullptr);
 }
 
 // ---- common steps --------------------------------------------------------------------

@@ -132,6 +132,12 @@ class TFormFBController {
   // "Показать мат. блоки": the math window filled and shown; the diagram
   // rebuilt after it when a deletion renumbered comparators.
   void Button1Click();
+  // ---- algorithms (TFormFBAlgorithms.cpp) ----
+  static constexpr const char* kAlgorithmsFailed = "программирование закончено с ошибкой";
+  // "Создание алгоритмов": the algorithm window filled and shown; after it an
+  // error box when it ended with 6, else the diagram rebuilt; no choice and
+  // no selection either way.
+  void CreatAlgoritmClick();
 
   // ---- what the view shows -----------------------------------------------------------
   const TControlStates<TFormFBControl>& Controls() const { return controls_; }

@@ -11,6 +11,7 @@ namespace lur {
 
 class TFormFBCalcController;
 class TFormMathController;
+class TFormInfAlgController;
 
 struct TFormFBDialogs {
   TBlockDialog& block;
@@ -23,6 +24,9 @@ struct TFormFBDialogs {
   TModalWindow<TFormFBCalcController>* calcWindow = nullptr;
   TFormMathController* math = nullptr;
   TModalWindow<TFormMathController>* mathWindow = nullptr;
+  // The algorithm window "Создание алгоритмов" opens; none: the item is off.
+  TFormInfAlgController* infAlg = nullptr;
+  TModalWindow<TFormInfAlgController>* infAlgWindow = nullptr;
 };
 
 }  // namespace lur

@@ -453,20 +453,7 @@ std::size_t TProgFBClass::AlgFileSize() const {
 }
 
 bool TProgFBClass::PutAlgFromFile(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < AlgFileSize()) return false;
-  const int c = Capacity();
-  ResetAlgorithms();
-  std::size_t pos = 0;
-  for (int p = 0; p < c / kRecordsPerPage; ++p, pos += kNamePageSize) {
-    PutNamePageFromFile(bytes.subspan(pos, kNamePageSize));
-    StoreNamePage(p);
-  }
-  for (int i = 0; i < c; ++i) algHead_[i] = bytes[pos++];
-  for (int a = 0; a < c; ++a) {
-    for (int k = 0; k < c; ++k) algFB_[a][k] = bytes[pos++];
-  }
-  NAlg = bytes[pos];
-  return true;
+  return PutAlgFromFile(bytes, Capacity());
 }
 
 std::vector<std::uint8_t> TProgFBClass::AlgToFile() const {
@@ -593,6 +580,29 @@ bool TProgFBClass::HoldsRecordsFrom(int first) const {
     }
   }
   return false;
+}
+
+// ---- algorithms of another configuration file --------------------------------------
+
+std::size_t TProgFBClass::AlgFileSize(int c) {
+  const auto n = static_cast<std::size_t>(c < 0 ? 0 : c);
+  return n / kRecordsPerPage * kNamePageSize + n + n * n + 1;
+}
+
+bool TProgFBClass::PutAlgFromFile(std::span<const std::uint8_t> bytes, int c) {
+  if (c < 1 || c > MaxFB || bytes.size() < AlgFileSize(c)) return false;
+  ResetAlgorithms();
+  std::size_t pos = 0;
+  for (int p = 0; p < c / kRecordsPerPage; ++p, pos += kNamePageSize) {
+    PutNamePageFromFile(bytes.subspan(pos, kNamePageSize));
+    StoreNamePage(p);
+  }
+  for (int i = 0; i < c; ++i) algHead_[i] = bytes[pos++];
+  for (int a = 0; a < c; ++a) {
+    for (int k = 0; k < c; ++k) algFB_[a][k] = bytes[pos++];
+  }
+  NAlg = bytes[pos];
+  return true;
 }
 
 }  // namespace lur

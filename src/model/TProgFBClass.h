@@ -314,6 +314,15 @@ class TProgFBClass {
   // controller of `first` blocks could not take the table.
   bool HoldsRecordsFrom(int first) const;
 
+  // ---- algorithms of another configuration file ------------------------------
+  // The algorithm section of a file made for c blocks (60 or 120): c/10 name
+  // pages, c bytes of AlgHead, c rows of c bytes of AlgFB, one byte NAlg.
+  static std::size_t AlgFileSize(int c);
+  // Loads such a section whatever this table's capacity: names, heads and
+  // rows 0 .. c - 1 from the file, every other entry empty. False, and
+  // nothing changed, for c outside 1..120 or a short section.
+  bool PutAlgFromFile(std::span<const std::uint8_t> bytes, int c);
+
  private:
   // Record i, or no record outside the table.
   RecordView<kRecordSize> View(int i) { return ViewOf(records_, i); }

@@ -2,10 +2,12 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
+#include <QPainter>
 #include <QPrinter>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+#include <algorithm>
 
 namespace lur {
 namespace {
@@ -113,13 +115,38 @@ int PrintReport(const TReport& report, QPrinter& printer) {
   root.setMargin(0);  // the printer's margins are the report's
   document.rootFrame()->setFrameFormat(root);
   const int pages = document.pageCount();
-  document.print(&printer);
-  return printer.printerState() == QPrinter::Error ? 0 : pages;
+  int from = 1;
+  int to = pages;
+  if (printer.printRange() == QPrinter::PageRange) {
+    from = std::clamp(printer.fromPage(), 1, std::max(pages, 1));
+    to = std::clamp(printer.toPage(), from, std::max(pages, 1));
+  }
+  // Page by page with a clip that stops just short of the page's bottom: a
+  // line pushed to the top of the next page touches that edge, and drawing
+  // it clipped would leave its text in the margin of the page before.
+  QPainter painter;
+  if (!painter.begin(&printer)) return 0;
+  const QSizeF page = document.pageSize();
+  int printed = 0;
+  for (int number = from; number <= to && number <= pages; ++number) {
+    if (printed > 0 && !printer.newPage()) break;
+    const double top = (number - 1) * page.height();
+    painter.save();
+    painter.translate(0, -top);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, top, page.width(), page.height() - 1);
+    painter.setClipRect(context.clip);
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
+    ++printed;
+  }
+  painter.end();
+  return printer.printerState() == QPrinter::Error ? 0 : printed;
 }
 
 int PrintReport(const TReport& report, const TPrintTarget& target) {
-  const auto orientation =
-      report.orientation == TPageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+  const bool landscape = report.pageSetup && report.orientation == TPageOrientation::Landscape;
+  const auto orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
   const auto printer = OpenPrinter(target, orientation, report.marginPoints);
   if (!printer) return 0;
   return PrintReport(report, *printer);

@@ -11,6 +11,7 @@ namespace {
 // A4 in twips (1/20 point).
 constexpr int kA4Short = 11906;
 constexpr int kA4Long = 16838;
+constexpr int kDefaultSideMargin = 1800;
 
 // The length of the UTF-8 sequence led by `lead`; 1 for a stray byte.
 std::size_t SequenceLength(unsigned char lead) {
@@ -53,8 +54,10 @@ void AppendHexByte(std::string& out, unsigned char byte) {
 }
 
 int TextWidth(const TReport& report) {
-  const int paper = report.orientation == TPageOrientation::Landscape ? kA4Long : kA4Short;
-  return paper - 2 * report.marginPoints * 20;
+  const bool landscape = report.pageSetup && report.orientation == TPageOrientation::Landscape;
+  const int paper = landscape ? kA4Long : kA4Short;
+  // Without a page set up the reader's defaults apply: RTF's 1800 twips left and right.
+  return paper - 2 * (report.pageSetup ? report.marginPoints * 20 : kDefaultSideMargin);
 }
 
 void AppendRow(std::string& out, const TReport& report, const TReportTable& table,
@@ -114,15 +117,17 @@ std::string RtfEscape(std::string_view utf8) {
 }
 
 std::string RtfText(const TReport& report) {
-  const bool landscape = report.orientation == TPageOrientation::Landscape;
+  const bool landscape = report.pageSetup && report.orientation == TPageOrientation::Landscape;
   const int margin = report.marginPoints * 20;
   std::string out =
       "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049\n"
       "{\\fonttbl{\\f0\\fmodern\\fcharset204 Courier New;}}\n";
-  out += landscape ? "\\landscape\\paperw" + std::to_string(kA4Long) + "\\paperh" + std::to_string(kA4Short)
-                   : "\\paperw" + std::to_string(kA4Short) + "\\paperh" + std::to_string(kA4Long);
-  out += "\\margl" + std::to_string(margin) + "\\margr" + std::to_string(margin) + "\\margt" +
-         std::to_string(margin) + "\\margb" + std::to_string(margin) + "\n";
+  if (report.pageSetup) {
+    out += landscape ? "\\landscape\\paperw" + std::to_string(kA4Long) + "\\paperh" + std::to_string(kA4Short)
+                     : "\\paperw" + std::to_string(kA4Short) + "\\paperh" + std::to_string(kA4Long);
+    out += "\\margl" + std::to_string(margin) + "\\margr" + std::to_string(margin) + "\\margt" +
+           std::to_string(margin) + "\\margb" + std::to_string(margin) + "\n";
+  }
   if (!report.title.empty()) out += "\\pard\\qc\\f0\\fs28\\b " + RtfEscape(report.title) + "\\b0\\par\n";
   for (const TReportBlock& block : report.blocks) {
     if (const auto* paragraph = std::get_if<TReportParagraph>(&block)) {

@@ -31,6 +31,9 @@ struct TReport {
   std::string title;  // centred, bold, above everything; empty: none
   TPageOrientation orientation = TPageOrientation::Portrait;
   int marginPoints = 29;  // all four page margins
+  // False: the file sets up no page (orientation, paper, margins) and the
+  // word processor's own defaults apply; printed on portrait pages.
+  bool pageSetup = true;
   std::vector<TReportBlock> blocks;
 
   TReportParagraph& AddParagraph(std::string text, bool bold = false);

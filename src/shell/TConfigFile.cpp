@@ -154,19 +154,6 @@ void ReadTables(TConfiguration& c, std::span<const std::uint8_t> bytes, int f) {
 
 }  // namespace
 
-TConfigFileKind RecogniseConfigFile(std::size_t size) {
-  const std::size_t k = size / 1024;
-  if (k < 12) return TConfigFileKind::Unknown;
-  if (k == 12) return TConfigFileKind::Blocks40;
-  if (size == kConfigFileSize60) return TConfigFileKind::Blocks60;
-  if (size == kConfigFileSize120) return TConfigFileKind::Blocks120;
-  return TConfigFileKind::Unknown;
-}
-
-std::size_t ConfigFileSize(int blockCount) {
-  return blockCount == 60 ? kConfigFileSize60 : kConfigFileSize120;
-}
-
 int ConfigFileBlockCount(const TConfiguration& config) { return config.FB.Capacity() == 60 ? 60 : 120; }
 
 std::vector<std::uint8_t> BuildConfigFile(const TConfiguration& c) {

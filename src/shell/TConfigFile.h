@@ -8,33 +8,12 @@
 #include <span>
 #include <vector>
 
+#include "model/ConfigFileKind.h"
 #include "model/TConfiguration.h"
 
 namespace lur {
 
 class TUserInterface;
-
-inline constexpr std::size_t kConfigFileSize120 = 35437;
-inline constexpr std::size_t kConfigFileSize60 = 17955;
-// The 60-block layout keeps the place of two network analog groups, zeroed,
-// between the function block pages and the units list.
-inline constexpr std::size_t kConfigFileGap60 = 338;
-
-// What a file of a given size holds.
-enum class TConfigFileKind {
-  Unknown,   // "Файл не опознан"
-  Blocks40,  // an old layout for 40 blocks, "Файл создан на 40 ФБ": not read
-  Blocks60,  // exactly 17,955 bytes
-  Blocks120  // exactly 35,437 bytes
-};
-
-// By the size alone (k = size / 1024): below 12 KiB unknown, 12 KiB the
-// 40-block layout, then only the two exact sizes. Any other size would make
-// the reader run past the end of the data, so it is not recognised.
-TConfigFileKind RecogniseConfigFile(std::size_t size);
-
-// The file size of the layout for `blockCount` function blocks (60 or 120).
-std::size_t ConfigFileSize(int blockCount);
 
 // The function block count a configuration is saved with: 60 for a
 // configuration made for 60 blocks, otherwise 120.

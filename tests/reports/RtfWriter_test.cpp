@@ -4,10 +4,12 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "model/Cp1251.h"
 #include "reports/AtomicFile.h"
 
 namespace lur {
@@ -94,6 +96,40 @@ TEST(RtfWriter, PortraitPageAndEqualColumns) {
   EXPECT_NE(rtf.find("\\cellx3582"), std::string::npos);
   EXPECT_NE(rtf.find("\\cellx7164"), std::string::npos);
   EXPECT_NE(rtf.find("\\cellx10746"), std::string::npos);
+}
+
+// Every Windows-1251 character from 0x80 goes out as its own byte in hex,
+// so a reader that takes \ansicpg1251 gets the same text back.
+TEST(RtfWriter, EveryHighByteAsItsHexEscape) {
+  for (int byte = 0x80; byte <= 0xFF; ++byte) {
+    if (byte == 0x98) continue;  // no character in Windows-1251
+    const std::string utf8 = Cp1251ToUtf8(std::string(1, static_cast<char>(byte)));
+    char expected[8];
+    std::snprintf(expected, sizeof expected, "\\'%02x", byte);
+    EXPECT_EQ(RtfEscape(utf8), expected) << "byte " << byte;
+  }
+}
+
+TEST(RtfWriter, PageSetupOnlyWhenAsked) {
+  TReport report;
+  report.orientation = TPageOrientation::Landscape;
+  report.AddParagraph("x");
+  report.AddTable({"a", "b"});
+  const std::string with = RtfText(report);
+  EXPECT_NE(with.find("\\landscape\\paperw16838\\paperh11906\\margl580\\margr580\\margt580\\margb580\n"),
+            std::string::npos);
+  report.pageSetup = false;
+  const std::string without = RtfText(report);
+  for (const char* word : {"\\landscape", "\\paperw", "\\paperh", "\\margl", "\\margr", "\\margt", "\\margb"}) {
+    EXPECT_EQ(without.find(word), std::string::npos) << word;
+  }
+  // The header and the font stay; columns fill the reader's default portrait
+  // text width (11906 - 2 x 1800 twips).
+  EXPECT_EQ(without.rfind("{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049\n"
+                          "{\\fonttbl{\\f0\\fmodern\\fcharset204 Courier New;}}\n",
+                          0),
+            0u);
+  EXPECT_NE(without.find("\\cellx8306"), std::string::npos);
 }
 
 class AtomicSave : public ::testing::Test {

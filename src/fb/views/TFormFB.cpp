@@ -32,20 +32,10 @@ constexpr int kWheelStep = 10;
 const char* const kComesLater = "Появится в следующей версии";
 const char* const kWindowComesLater = "Окно появится в следующей версии";
 
-// What the next version brings: shown, never enabled, with a tooltip saying so.
-bool ComesLater(C c) {
-  switch (c) {
-    case C::PMenu3Algorithms:
-      return true;
-    default:
-      return false;
-  }
-}
-
-// The calculation items come with their windows; an editor given none
-// shows them as the next version's.
-bool ComesWithCalcWindows(C c) {
-  return c == C::CalcIntegr || c == C::CalcMat || c == C::EditIntegr || c == C::EditMat;
+// The calculation items and the algorithm window come with their windows;
+// an editor given none shows them as the next version's.
+bool ComesWithWindows(C c) {
+  return c == C::CalcIntegr || c == C::CalcMat || c == C::EditIntegr || c == C::EditMat || c == C::PMenu3Algorithms;
 }
 
 }  // namespace
@@ -231,7 +221,7 @@ void TFormFB::BuildMenus() {
          form_.AddGroupClick();
          scrollBox1_->setFocus();
        }},
-      {"PMenu3Algorithms", "Создание алгоритмов", {}, C::PMenu3Algorithms, none},
+      {"PMenu3Algorithms", "Создание алгоритмов", {}, C::PMenu3Algorithms, [&f] { f.CreatAlgoritmClick(); }},
       {"PMenu3ChooseAll", "Выделить все", QKeySequence(Qt::CTRL | Qt::Key_A), C::PMenu3ChooseAll,
        [&f] { f.ChooseAllClick(); }},
   };
@@ -273,8 +263,7 @@ void TFormFB::Draw() {
     diagram_->Recolor(layout);
   }
   for (const auto& [action, control] : controlOf_) {
-    const bool later =
-        ComesLater(control) || (ComesWithCalcWindows(control) && !form_.Controls().IsEnabled(control));
+    const bool later = ComesWithWindows(control) && !form_.Controls().IsEnabled(control);
     action->setEnabled(!later && form_.Controls().IsEnabled(control));
     action->setToolTip(later ? QString(kComesLater) : action->text());
   }

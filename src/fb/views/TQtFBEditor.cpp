@@ -1,5 +1,7 @@
 #include "fb/views/TQtFBEditor.h"
 
+#include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 
 #include "discrete/views/TQtDiscreteEditor.h"
@@ -18,11 +20,26 @@ TQtFBEditor::TQtFBEditor(TSession& session, TEditorRegistry& editors, TQtUserInt
       calcWindow_(ui, discrete.Window()),
       mathForm_(session),
       mathWindow_(discrete.Window()),
+      infAlgForm_(session, &reportPrinter_),
       form_(std::make_unique<TFormFBController>(
           session, TFormFBDialogs{blockDialog_, discrete.Forms().sig, discrete.Windows().sig, discrete.Forms().vyh,
-                                  discrete.Windows().vyh, &calcForm_, &calcWindow_, &mathForm_, &mathWindow_})),
+                                  discrete.Windows().vyh, &calcForm_, &calcWindow_, &mathForm_, &mathWindow_,
+                                  &infAlgForm_, &infAlgWindow_})),
       window_(new TFormFB(*form_, session.config, editors, discrete.Window())) {
   window_->SetHeadingSource(mainWindow);
+  // The algorithm window and its print dialog belong to the editor's window;
+  // its report names the file the main window shows in file mode.
+  infAlgWindow_.SetParent(window_);
+  reportPrinter_.Target().parent = window_;
+  QPointer<QWidget> main(mainWindow);
+  infAlgForm_.fileName = [main]() -> std::string {
+    const QLabel* label = main ? main->findChild<QLabel*>("LabelFile") : nullptr;
+    if (!label) return {};
+    static const QString prefix = QString::fromUtf8("Режим работы с файлом ");
+    QString text = label->text();
+    if (text.startsWith(prefix)) text.remove(0, prefix.size());
+    return text.toStdString();
+  };
   // The dialog's "Входные сигналы" is the input information window, when
   // the program has one. A silent fill (the dialog's showing) needs no
   // window: the captions come from the signal lists themselves.

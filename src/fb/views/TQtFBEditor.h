@@ -13,10 +13,13 @@
 #include "fb/TFormFBCalcController.h"
 #include "fb/TFormMathController.h"
 #include "fb/TFormFBController.h"
+#include "fb/TFormInfAlgController.h"
 #include "fb/views/TFormCreatFBWindow.h"
+#include "fb/views/TFormInfAlgWindow.h"
 #include "fb/views/TFormFB.h"
 #include "fb/views/TFormFBCalcWindow.h"
 #include "fb/views/TFormMathWindow.h"
+#include "reports/TQtReportPrinter.h"
 
 class QWidget;
 
@@ -48,6 +51,9 @@ class TQtFBEditor {
   TFormFBCalcWindow& CalcWindow() { return calcWindow_; }
   TFormMathController& MathForm() { return mathForm_; }
   TFormMathWindow& MathWindow() { return mathWindow_; }
+  TFormInfAlgController& AlgorithmForm() { return infAlgForm_; }
+  TFormInfAlgWindow& AlgorithmWindow() { return infAlgWindow_; }
+  TQtReportPrinter& ReportPrinter() { return reportPrinter_; }
 
  private:
   TEditorRegistry& editors_;
@@ -59,6 +65,9 @@ class TQtFBEditor {
   TFormFBCalcWindow calcWindow_;
   TFormMathController mathForm_;
   TFormMathWindow mathWindow_;
+  TQtReportPrinter reportPrinter_;
+  TFormInfAlgController infAlgForm_;
+  TFormInfAlgWindow infAlgWindow_;
   std::unique_ptr<TFormFBController> form_;
   QPointer<TFormFB> window_;
 };
