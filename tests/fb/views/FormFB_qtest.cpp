@@ -194,8 +194,8 @@ class FormFBTest : public QObject {
   void nextVersionItemsAreShownDisabledWithATooltip() {
     Editor e(2);
     e.Show();
-    for (const char* name : {"AInPort", "AOutPort", "ACalcIntegr", "ACalcMat", "AEditIntegr", "AEditMat",
-                             "PMenu1Copy", "PMenu1InsertGroup", "PMenu3AddGroup", "PMenu3Algorithms"}) {
+    for (const char* name : {"ACalcIntegr", "ACalcMat", "AEditIntegr", "AEditMat", "PMenu1Copy",
+                             "PMenu1InsertGroup", "PMenu3AddGroup", "PMenu3Algorithms"}) {
       QAction* a = e.window->Action(name);
       QVERIFY2(!a->isEnabled(), name);
       QCOMPARE(a->toolTip(), QString("Появится в следующей версии"));
