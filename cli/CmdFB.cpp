@@ -12,6 +12,7 @@
 #include "link/TPageWriter.h"
 #include "shell/TAccessLevel.h"
 #include "shell/TFileOperations.h"
+#include "shell/TMainState.h"
 #include "ui/TUserInterface.h"
 
 namespace lur {

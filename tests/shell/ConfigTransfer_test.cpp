@@ -13,6 +13,7 @@
 #include "model/Cp1251.h"
 #include "model/Protocol.h"
 #include "model/PageAnswerBuilder.h"
+#include "session/FunctionBlockFit.h"
 #include "shell/TConfigTransfer.h"
 #include "shell/TransferTexts.h"
 #include "sim/ModuleSet.h"
@@ -361,6 +362,20 @@ TEST_F(Transfer, SixtyBlockControllerTakesSixtyBlocks) {
   const auto order = device.writeOrder;
   EXPECT_EQ(std::count_if(order.begin(), order.end(), [](int p) { return p >= 20 && p <= 31; }), 6);
   EXPECT_EQ(config->FB.CapFB, 120);
+}
+
+TEST_F(Transfer, BlocksASixtyBlockControllerHasNoRoomForStopTheWriteBeforeAnyPage) {
+  ReadConfiguration();
+  config->FB.SetTipFB(65, 1);
+  const Bytes before = Snapshot(*config);
+  Reconfigure([](sim::SimOptions& o) { o.functionBlocks = 60; });
+  EXPECT_FALSE(transfer.OutPortClick());
+  EXPECT_EQ(ui.Texts(), (std::vector<std::string>{std::string(kSameModulesText), std::string(kSixtyBlocksText),
+                                                  std::string(kTooManyBlocksText)}));
+  EXPECT_EQ(ui.shown.back().caption, "Предупреждение");
+  EXPECT_EQ(device.Count(0x45), 0);
+  EXPECT_FALSE(ui.progressVisible);
+  EXPECT_EQ(Snapshot(*config), before);
 }
 
 TEST_F(Transfer, PollAnsweringExceptionTwoRepeatsThePageThenReportsOnce) {
