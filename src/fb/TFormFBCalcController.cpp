@@ -42,11 +42,11 @@ int TFormFBCalcController::ProcessedAnalog() const { return session_.config.Serv
 
 const char* TFormFBCalcController::Name(TFBCalcControl c) {
   static constexpr const char* kNames[] = {
-      "Edit1",     "Edit2",     "Edit3",        "Edit4",       "Edit5",     "Edit6",    "Edit7",   "Edit8",
-      "Edit9",     "Edit10",    "Edit11",       "Edit12",      "Edit13",    "Edit14",   "Edit15",  "Edit16",
-      "Edit17",    "Edit18",    "Edit19",       "Edit20",      "Edit21",    "Edit22",   "Edit23",  "Edit24",
-      "GroupBox2", "EditNFB1",  "EditNFB2",     "HourBeginDay", "RadioGroup1", "GroupBox3", "EditNFB3", "UpDown1",
-      "ComboBox1", "ComboBox2", "EditX1",       "EditX2",      "EditC1",    "EditC2",   "EditY"};
+      "Edit1",     "Edit2",     "Edit3",    "Edit4",        "Edit5",       "Edit6",     "Edit7",    "Edit8",
+      "Edit9",     "Edit10",    "Edit11",   "Edit12",       "Edit13",      "Edit14",    "Edit15",   "Edit16",
+      "Edit17",    "Edit18",    "Edit19",   "Edit20",       "Edit21",      "Edit22",    "Edit23",   "Edit24",
+      "GroupBox2", "EditNFB1",  "EditNFB2", "HourBeginDay", "RadioGroup1", "GroupBox3", "EditNFB3", "UpDown1",
+      "ComboBox1", "ComboBox2", "EditX1",   "EditX2",       "EditC1",      "EditC2",    "EditY"};
   static_assert(std::size(kNames) == static_cast<std::size_t>(C::Count));
   const auto k = static_cast<std::size_t>(c);
   return k < std::size(kNames) ? kNames[k] : "";
@@ -59,15 +59,24 @@ std::string& TFormFBCalcController::Text(TFBCalcControl field) {
 const std::string& TFormFBCalcController::Text(TFBCalcControl field) const {
   if (IsChannel(field)) return channels[static_cast<std::size_t>(ChannelIndex(field))];
   switch (field) {
-    case C::HourBeginDay: return hourBeginDay;
-    case C::EditNFB1: return editNFB1;
-    case C::EditNFB2: return editNFB2;
-    case C::EditX1: return editX1;
-    case C::EditX2: return editX2;
-    case C::EditC1: return editC1;
-    case C::EditC2: return editC2;
-    case C::EditY: return editY;
-    default: return editNFB3;
+    case C::HourBeginDay:
+      return hourBeginDay;
+    case C::EditNFB1:
+      return editNFB1;
+    case C::EditNFB2:
+      return editNFB2;
+    case C::EditX1:
+      return editX1;
+    case C::EditX2:
+      return editX2;
+    case C::EditC1:
+      return editC1;
+    case C::EditC2:
+      return editC2;
+    case C::EditY:
+      return editY;
+    default:
+      return editNFB3;
   }
 }
 
@@ -173,7 +182,8 @@ void TFormFBCalcController::FillIntegrators() {
   }
   ShowBlock2();
   bool block2Empty = fb.GetIntVh(first, kBlockChannels - 1) == 0;
-  for (int c = kBlockChannels; c < kChannels; ++c) block2Empty = block2Empty && channels[static_cast<std::size_t>(c)] == "0";
+  for (int c = kBlockChannels; c < kChannels; ++c)
+    block2Empty = block2Empty && channels[static_cast<std::size_t>(c)] == "0";
   // Block 2 needs a record of its own after block 1.
   const bool noRoom = fb.NFB + 2 > fb.Capacity();
   if (noRoom || block2Empty) {
@@ -328,8 +338,9 @@ bool TFormFBCalcController::EditNFB3Exit() {
 
 bool TFormFBCalcController::UpDown1Click(bool up) {
   if (upDownMax < upDownMin) return true;
-  const int from = ParseIntText(editNFB3, INT_MIN, INT_MAX).error == TFieldTextError::None ? Value(C::EditNFB3)
-                                                                                            : upDownMin;
+  const int from = ParseIntText(editNFB3, INT_MIN, INT_MAX).error == TFieldTextError::None
+                       ? Value(C::EditNFB3)
+                       : upDownMin;
   editNFB3 = std::to_string(std::clamp(from + (up ? 1 : -1), upDownMin, upDownMax));
   return EditNFB3Exit();
 }

@@ -21,8 +21,30 @@ class TProgFBClass;
 
 // The dialog's controls that are enabled or disabled, or that take errors.
 enum class TFBCalcControl {
-  Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12,
-  Edit13, Edit14, Edit15, Edit16, Edit17, Edit18, Edit19, Edit20, Edit21, Edit22, Edit23, Edit24,
+  Edit1,
+  Edit2,
+  Edit3,
+  Edit4,
+  Edit5,
+  Edit6,
+  Edit7,
+  Edit8,
+  Edit9,
+  Edit10,
+  Edit11,
+  Edit12,
+  Edit13,
+  Edit14,
+  Edit15,
+  Edit16,
+  Edit17,
+  Edit18,
+  Edit19,
+  Edit20,
+  Edit21,
+  Edit22,
+  Edit23,
+  Edit24,
   GroupBox2,
   EditNFB1,
   EditNFB2,
@@ -48,26 +70,26 @@ class TFormFBCalcController {
   static constexpr const char* kCreatingArithmetic = "создание арифметических блоков";
   static constexpr const char* kProgrammingIntegrators = "программирование интеграторов расхода";
   static constexpr const char* kProgrammingArithmetic = "программирование арифметических блоков";
-  static constexpr const char* kNotCreated = "Для создания арифметического блока \nвоспользуйтесь меню Создание";
+  static constexpr const char* kNotCreated =
+      "Для создания арифметического блока \nвоспользуйтесь меню Создание";
   static constexpr int kNoChoice = -1;
-  static constexpr int kChannels = 24;         // 12 per integrator block
+  static constexpr int kChannels = 24;  // 12 per integrator block
   static constexpr int kBlockChannels = 12;
-  static constexpr int kIntegrators = 0;       // RadioGroup1 item 0
-  static constexpr int kSquareRoot = 5;        // the one operation without X2
-  static constexpr int kAnalogSource = 0;      // ComboBox1/2 items: KindX1/2
+  static constexpr int kIntegrators = 0;   // RadioGroup1 item 0
+  static constexpr int kSquareRoot = 5;    // the one operation without X2
+  static constexpr int kAnalogSource = 0;  // ComboBox1/2 items: KindX1/2
   static constexpr int kCalculatedSource = 1;
   static constexpr int kMaxConstant = 32767;
-  static constexpr int kMaxResult = 24;        // result addresses 1..24
+  static constexpr int kMaxResult = 24;  // result addresses 1..24
   static constexpr int kMaxHour = 23;
 
   // RadioGroup1 "Тип арифметического блока": item k is SubTip k.
-  static constexpr const char* kOperationItems[6] = {
-      "Интегратор расхода",
-      "\"Суммирование       Y=C1*X1+C2*X2",
-      "Вычитание                Y=C1*X1-C2*X2",
-      "Умножение              Y=C1*X1*X2",
-      "Деление                   Y=C1*X1/X2",
-      "Квадратный корень Y=SQRT(C1*X1)"};
+  static constexpr const char* kOperationItems[6] = {"Интегратор расхода",
+                                                     "\"Суммирование       Y=C1*X1+C2*X2",
+                                                     "Вычитание                Y=C1*X1-C2*X2",
+                                                     "Умножение              Y=C1*X1*X2",
+                                                     "Деление                   Y=C1*X1/X2",
+                                                     "Квадратный корень Y=SQRT(C1*X1)"};
   static constexpr const char* kSourceItems[2] = {"аналоговый сигнал", "расчетная величина"};
 
   explicit TFormFBCalcController(TSession& session);
@@ -139,7 +161,7 @@ class TFormFBCalcController {
 
  private:
   TProgFBClass& FB();
-  int G() const;                 // 2 when integrators are in use
+  int G() const;  // 2 when integrators are in use
   int ProcessedAnalog() const;
   void Reset();
   void MarkChanged();

@@ -100,7 +100,8 @@ void TFormFBController::WriteArithmetic(int operation) {
   // Creating: the next free place; programming: one of the blocks there are.
   const bool creating = fb.CalcMode == kCreateArithmetic;
   const bool placed = creating ? r == first + fb.NMat : r >= first && r < first + fb.NMat;
-  if (!placed || r >= fb.Capacity() || (fb.CalcMode != kCreateArithmetic && fb.CalcMode != kProgramArithmetic))
+  if (!placed || r >= fb.Capacity() ||
+      (fb.CalcMode != kCreateArithmetic && fb.CalcMode != kProgramArithmetic))
     return;
   if (creating) ++fb.NMat;
   // Bytes of a former operation (C2, a result address) go with it.

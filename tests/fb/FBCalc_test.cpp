@@ -73,12 +73,14 @@ struct CalcFixture {
       for (int k = 0; k < 2; ++k) {
         const auto& channels = k == 0 ? block1 : block2;
         fb.SetTipFB(r + k, channels.empty() && k == 1 ? 0 : TProgFBClass::kCalcType);
-        for (std::size_t c = 0; c < channels.size(); ++c) fb.SetIntVh(r + k, static_cast<int>(c), channels[c]);
+        for (std::size_t c = 0; c < channels.size(); ++c)
+          fb.SetIntVh(r + k, static_cast<int>(c), channels[c]);
         fb.SetHourBeginDay(r + k, 7);
       }
       r += 2;
     }
-    for (std::size_t k = 0; k < operations.size(); ++k) Arithmetic(r + static_cast<int>(k), operations[k], static_cast<int>(k) + 1);
+    for (std::size_t k = 0; k < operations.size(); ++k)
+      Arithmetic(r + static_cast<int>(k), operations[k], static_cast<int>(k) + 1);
     editor.RebuildDiagram();
   }
   void Arithmetic(int r, int operation, int adrY) {
@@ -125,8 +127,8 @@ struct CalcFixture {
     if (mathUser) mathUser(form);
     return form.OKClick();
   }};
-  TFormFBController editor{session, {block, sig, sigDialog.window, vyh, vyhDialog.window, &calc, &calcWindow,
-                                     &math, &mathWindow}};
+  TFormFBController editor{
+      session, {block, sig, sigDialog.window, vyh, vyhDialog.window, &calc, &calcWindow, &math, &mathWindow}};
 };
 
 class FBCalc : public ::testing::Test, protected CalcFixture {};
@@ -147,8 +149,9 @@ std::vector<Record> Records(const TProgFBClass& fb, int from, int to) {
 // ---- refusals ------------------------------------------------------------------------
 
 TEST_F(FBCalc, TheEditorOffersTheCalculationItemsWithTheirWindows) {
-  for (const TFormFBControl c : {TFormFBControl::CalcIntegr, TFormFBControl::CalcMat, TFormFBControl::EditIntegr,
-                                 TFormFBControl::EditMat, TFormFBControl::Button1})
+  for (const TFormFBControl c :
+       {TFormFBControl::CalcIntegr, TFormFBControl::CalcMat, TFormFBControl::EditIntegr,
+        TFormFBControl::EditMat, TFormFBControl::Button1})
     EXPECT_TRUE(editor.Controls().IsEnabled(c)) << static_cast<int>(c);
 }
 
@@ -166,14 +169,37 @@ TEST_F(FBCalc, EachRefusalOpensNothing) {
   const std::vector<int> none;
   const std::vector<Refusal> cases = {
       {"a full 60-block table", 60, 58, none, {1, 2}, 1, "Все функциональные блоки созданы"},
-      {"integrators need two records, one is free", 120, 117, none, {1, 2}, 0, "Все функциональные блоки созданы"},
+      {"integrators need two records, one is free",
+       120,
+       117,
+       none,
+       {1, 2},
+       0,
+       "Все функциональные блоки созданы"},
       {"two free records are enough", 120, 116, none, {1, 2}, 0, nullptr},
-      {"integrators exist", 120, 5, {3}, none, 0, "Интеграторы расхода уже созданы.\nВоспользуйтесь меню Программирование"},
+      {"integrators exist",
+       120,
+       5,
+       {3},
+       none,
+       0,
+       "Интеграторы расхода уже созданы.\nВоспользуйтесь меню Программирование"},
       {"24 arithmetic blocks", 120, 5, none, std::vector<int>(24, 3), 1,
        "Арифметические блоки уже созданы.\nВоспользуйтесь меню Программирование"},
       {"23 arithmetic blocks take one more", 120, 5, none, std::vector<int>(23, 3), 1, nullptr},
-      {"no integrators to program", 120, 5, none, {1}, 2, "Интеграторы расхода не созданы.\nВоспользуйтесь меню Создание"},
-      {"no arithmetic block to program", 120, 5, {3}, none, 3,
+      {"no integrators to program",
+       120,
+       5,
+       none,
+       {1},
+       2,
+       "Интеграторы расхода не созданы.\nВоспользуйтесь меню Создание"},
+      {"no arithmetic block to program",
+       120,
+       5,
+       {3},
+       none,
+       3,
        "Арифметические блоки не созданы.\nВоспользуйтесь меню Создание"},
   };
   for (const Refusal& c : cases) {
@@ -261,8 +287,8 @@ TEST_F(FBCalc, PreparingFillsTheDialogForEachModeAndIsNoChange) {
   EXPECT_EQ(calc.editY, "2");
   EXPECT_EQ(calc.upDownMin, 13);
   EXPECT_EQ(calc.upDownMax, 14);
-  EXPECT_EQ(EnabledAmong(calc, {C::ComboBox1, C::ComboBox2, C::EditX1, C::EditX2, C::EditC1, C::EditC2, C::EditY,
-                                C::EditNFB3, C::UpDown1}),
+  EXPECT_EQ(EnabledAmong(calc, {C::ComboBox1, C::ComboBox2, C::EditX1, C::EditX2, C::EditC1, C::EditC2,
+                                C::EditY, C::EditNFB3, C::UpDown1}),
             (std::vector<C>{C::ComboBox1, C::EditX1, C::EditC1}));
   EXPECT_EQ(fb.FBModified, 0);
 
@@ -348,8 +374,9 @@ TEST_F(FBCalc, LeavingAFieldReportsAndEnablesTheNextChannel) {
   calc.Edit1Exit(C::EditX2);
   calc.editC1 = "text";  // nothing more is checked on leaving a constant
   calc.Edit1Exit(C::EditC1);
-  EXPECT_EQ(std::vector<TFieldError>(ui.inlineErrors.begin() + static_cast<long>(before), ui.inlineErrors.end()),
-            (std::vector<TFieldError>{{"EditX1", "Величина вне диапазона 0 - 2"}}));
+  EXPECT_EQ(
+      std::vector<TFieldError>(ui.inlineErrors.begin() + static_cast<long>(before), ui.inlineErrors.end()),
+      (std::vector<TFieldError>{{"EditX1", "Величина вне диапазона 0 - 2"}}));
 }
 
 TEST_F(FBCalc, TheSpinnerStaysAmongTheArithmeticBlocks) {
@@ -393,7 +420,8 @@ TEST_F(FBCalc, ARecordThatIsNoArithmeticBlockCancelsTheDialog) {
   calc.editNFB3 = "12";
   EXPECT_FALSE(calc.EditNFB3Exit());
   EXPECT_TRUE(calc.Cancelled());
-  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Для создания арифметического блока \nвоспользуйтесь меню Создание"});
+  EXPECT_EQ(ui.Texts(),
+            std::vector<std::string>{"Для создания арифметического блока \nвоспользуйтесь меню Создание"});
   EXPECT_EQ(ui.shown[0].caption, kWarning);
 }
 
@@ -407,21 +435,63 @@ struct ClosingCase {
 TEST_F(FBCalc, ClosingChecksKeepTheDialogOpenWithTheirTexts) {
   const std::vector<ClosingCase> cases = {
       {"no operation", 1, [](Calc&) {}, {"RadioGroup1", kInputError}},
-      {"C1 = 40000", 1, [](Calc& f) { f.RadioGroup1Click(3); f.editC1 = "40000"; },
+      {"C1 = 40000",
+       1,
+       [](Calc& f) {
+         f.RadioGroup1Click(3);
+         f.editC1 = "40000";
+       },
        {"EditC1", "Величина вне диапазона -32767 - 32767"}},
-      {"C1 no number", 1, [](Calc& f) { f.RadioGroup1Click(3); f.editC1 = "1,2,3"; }, {"EditC1", kInputError}},
-      {"C2 no number", 1, [](Calc& f) { f.RadioGroup1Click(2); f.editC2 = "abc"; }, {"EditC2", kInputError}},
-      {"X1 past the analog signals", 1,
-       [](Calc& f) { f.RadioGroup1Click(5); f.comboBox1 = 0; f.editX1 = "13"; },
+      {"C1 no number",
+       1,
+       [](Calc& f) {
+         f.RadioGroup1Click(3);
+         f.editC1 = "1,2,3";
+       },
+       {"EditC1", kInputError}},
+      {"C2 no number",
+       1,
+       [](Calc& f) {
+         f.RadioGroup1Click(2);
+         f.editC2 = "abc";
+       },
+       {"EditC2", kInputError}},
+      {"X1 past the analog signals",
+       1,
+       [](Calc& f) {
+         f.RadioGroup1Click(5);
+         f.comboBox1 = 0;
+         f.editX1 = "13";
+       },
        {"EditX1", "Величина вне диапазона 0 - 12"}},
-      {"X2 past the calculated values", 1,
-       [](Calc& f) { f.RadioGroup1Click(4); f.comboBox2 = 1; f.editX2 = "3"; },
+      {"X2 past the calculated values",
+       1,
+       [](Calc& f) {
+         f.RadioGroup1Click(4);
+         f.comboBox2 = 1;
+         f.editX2 = "3";
+       },
        {"EditX2", "Величина вне диапазона 0 - 2"}},
-      {"result 0", 1, [](Calc& f) { f.RadioGroup1Click(3); f.editY = "0"; }, {"EditY", "Величина вне диапазона 1 - 24"}},
-      {"result 25", 1, [](Calc& f) { f.RadioGroup1Click(1); f.editY = "25"; }, {"EditY", "Величина вне диапазона 1 - 24"}},
+      {"result 0",
+       1,
+       [](Calc& f) {
+         f.RadioGroup1Click(3);
+         f.editY = "0";
+       },
+       {"EditY", "Величина вне диапазона 1 - 24"}},
+      {"result 25",
+       1,
+       [](Calc& f) {
+         f.RadioGroup1Click(1);
+         f.editY = "25";
+       },
+       {"EditY", "Величина вне диапазона 1 - 24"}},
       {"empty channel", 0, [](Calc& f) { f.channels[5] = ""; }, {"Edit6", kInputError}},
       {"channel past the analog signals", 0, [](Calc& f) { f.channels[0] = "13"; }, {"Edit1", kInputError}},
-      {"hour 24", 0, [](Calc& f) { f.hourBeginDay = "24"; }, {"HourBeginDay", "Величина вне диапазона 0 - 23"}},
+      {"hour 24",
+       0,
+       [](Calc& f) { f.hourBeginDay = "24"; },
+       {"HourBeginDay", "Величина вне диапазона 0 - 23"}},
   };
   for (const ClosingCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -471,8 +541,7 @@ TEST_F(FBCalc, CreatingAnArithmeticBlockWritesTheNextPlace) {
   fb.CurMat = 2;
   User([](Calc& f) { f.RadioGroup1Click(3); });
   editor.ButProgCalcClick();
-  EXPECT_EQ(fb.GetRecord(12),
-            (Record{0x3C, 0x05, 0x00, 0x60, 0x01, 0x82, 0x03, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(fb.GetRecord(12), (Record{0x3C, 0x05, 0x00, 0x60, 0x01, 0x82, 0x03, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(FBCalc, ACancelledDialogChangesNothing) {
@@ -480,10 +549,12 @@ TEST_F(FBCalc, ACancelledDialogChangesNothing) {
   const std::vector<Record> before = Records(fb, 0, TProgFBClass::MaxFB);
   fb.FBModified = 0;
   for (int mode = 0; mode < 4; ++mode) {
-    User([](Calc& f) {
-      f.Edit1Change(C::Edit1, "0");
-      f.RadioGroup1Click(2);
-    }, true);
+    User(
+        [](Calc& f) {
+          f.Edit1Change(C::Edit1, "0");
+          f.RadioGroup1Click(2);
+        },
+        true);
     fb.CalcMode = mode;
     editor.ButProgCalcClick();
   }

@@ -165,15 +165,19 @@ void TFormFB::BuildActions() {
   NewAction("ACreatVyhBut", "Добавить  выход на реле", {}, [&f] { f.CreatVyhButClick(); });
   // Never shown, as in the window it replaces: a new block after the chosen one.
   NewAction("AAddAfter", "Добавление ФБ (после выбранного) ", {}, [&f] { f.AddAfterClick(); })->setVisible(false);
-  NewAction("ACalcIntegr", "Создать интегратор расхода", {}, [this] { CalcOperation(&TFormFBController::CreatIntegrButClick); });
-  NewAction("ACalcMat", "Создать арифметический блок", {}, [this] { CalcOperation(&TFormFBController::CreatMatButClick); });
+  NewAction("ACalcIntegr", "Создать интегратор расхода", {},
+            [this] { CalcOperation(&TFormFBController::CreatIntegrButClick); });
+  NewAction("ACalcMat", "Создать арифметический блок", {},
+            [this] { CalcOperation(&TFormFBController::CreatMatButClick); });
   NewAction("APMenu1Sign", "Редактировать сигнализацию", QKeySequence(Qt::CTRL | Qt::Key_S),
             [&f] { f.PMenu1SignClick(); });
   NewAction("APMenu1Vyh", "Редактировать выход на реле", QKeySequence(Qt::CTRL | Qt::Key_O),
             [&f] { f.PMenu1VyhClick(); });
   NewAction("APMenu1FB", "Редактирование ФБ", QKeySequence(Qt::CTRL | Qt::Key_B), [&f] { f.PMenu1FBClick(); });
-  NewAction("AEditIntegr", "Редактировать интегратор расхода", {}, [this] { CalcOperation(&TFormFBController::ProgIntClick); });
-  NewAction("AEditMat", "Редактировать арифметический блок", {}, [this] { CalcOperation(&TFormFBController::ProgMatClick); });
+  NewAction("AEditIntegr", "Редактировать интегратор расхода", {},
+            [this] { CalcOperation(&TFormFBController::ProgIntClick); });
+  NewAction("AEditMat", "Редактировать арифметический блок", {},
+            [this] { CalcOperation(&TFormFBController::ProgMatClick); });
   NewAction("AClose", "Выход", QKeySequence(Qt::ALT | Qt::Key_X), none);
   connect(Action("AClose"), &QAction::triggered, this, [this] { reject(); });
   for (const auto& [name, control] : std::map<QString, C>{{"AInPort", C::InPort},

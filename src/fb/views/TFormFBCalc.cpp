@@ -53,8 +53,9 @@ TFormFBCalc::TFormFBCalc(TFormFBCalcController& form, TUserInterface& ui, QWidge
     const int row = 2 + c % Form::kBlockChannels;
     const int col = c < Form::kBlockChannels ? 0 : 4;
     const QByteArray label = "LabCh" + QByteArray::number(c + 1);
-    grid->addWidget(NamedLabel(label.constData(), QString("№%1").arg(c % Form::kBlockChannels + 1), integrators),
-                    row, col);
+    grid->addWidget(
+        NamedLabel(label.constData(), QString("№%1").arg(c % Form::kBlockChannels + 1), integrators), row,
+        col);
     grid->addWidget(Field(Form::Channel(c), TFieldKind::Integer, 7, integrators), row, col + 1);
   }
   column->addWidget(integrators);
@@ -144,7 +145,8 @@ TFormFBCalc::TFormFBCalc(TFormFBCalcController& form, TUserInterface& ui, QWidge
   connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
   // Leaving a field is checked, except the two block numbers nobody types.
   for (const auto& [control, edit] : fields_) {
-    if (control != C::EditNFB1 && control != C::EditNFB2 && control != C::HourBeginDay) leaving_[edit] = control;
+    if (control != C::EditNFB1 && control != C::EditNFB2 && control != C::HourBeginDay)
+      leaving_[edit] = control;
   }
 }
 
@@ -232,7 +234,8 @@ void TFormFBCalc::closeEvent(QCloseEvent* event) {
 }
 
 bool TFormFBCalc::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ErrorMarker(this) && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
+  if (watched == ErrorMarker(this) &&
+      (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
     form_.ErrorTextMouseMove();
   }
   if (event->type() == QEvent::FocusOut && isVisible() && !busy_) {

@@ -37,7 +37,7 @@ class TFormFBCalc : public QDialog {
  private:
   QLineEdit* Field(TFBCalcControl control, TFieldKind kind, int maxLength, QWidget* parent);
   QComboBox* List(TFBCalcControl control, QWidget* parent);
-  void Show();  // every control from the controller
+  void Show();     // every control from the controller
   bool OKClick();  // true when the dialog closed
   void Spin(bool up);
 

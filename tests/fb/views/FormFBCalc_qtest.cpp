@@ -101,10 +101,10 @@ class FormFBCalcView : public QObject {
     f.Prepare(1);
     QWidget* d = f.window.Window(f.form);
     QCOMPARE(d->windowTitle(), QString("Программирование расчетных блоков"));
-    QStringList names = {"LabCreatProg", "GroupBox2", "LabFB",     "LabNFB1",   "EditNFB1",  "Label26",
+    QStringList names = {"LabCreatProg", "GroupBox2", "LabFB",     "LabNFB1",      "EditNFB1",    "Label26",
                          "LabNFB2",      "EditNFB2",  "GroupBox1", "HourBeginDay", "RadioGroup1", "GroupBox3",
-                         "Label31",      "LabNFB3",   "EditNFB3",  "UpDown1",   "ComboBox1", "ComboBox2",
-                         "EditX1",       "EditX2",    "EditC1",    "EditC2",    "EditY",     "OK",
+                         "Label31",      "LabNFB3",   "EditNFB3",  "UpDown1",      "ComboBox1",   "ComboBox2",
+                         "EditX1",       "EditX2",    "EditC1",    "EditC2",       "EditY",       "OK",
                          "Cancel",       "ErrorText"};
     for (int c = 1; c <= 24; ++c) names << QString("Edit%1").arg(c);
     for (const QString& name : names) QVERIFY2(d->findChild<QWidget*>(name), qPrintable(name));
@@ -119,9 +119,9 @@ class FormFBCalcView : public QObject {
   }
 
   void eachModeEnablesItsControls() {
-    const QStringList watched = {"GroupBox2", "Edit1",     "Edit2",  "Edit13", "HourBeginDay", "GroupBox3",
-                                 "EditNFB3",  "ComboBox1", "ComboBox2", "EditX1", "EditX2",     "EditC1",
-                                 "EditC2",    "EditY",     "EditNFB1"};
+    const QStringList watched = {"GroupBox2", "Edit1",    "Edit2",     "Edit13",    "HourBeginDay",
+                                 "GroupBox3", "EditNFB3", "ComboBox1", "ComboBox2", "EditX1",
+                                 "EditX2",    "EditC1",   "EditC2",    "EditY",     "EditNFB1"};
     const struct {
       int mode;
       bool calcBlocks;
@@ -129,10 +129,14 @@ class FormFBCalcView : public QObject {
       QStringList enabled;
     } cases[] = {
         {0, false, "создание интеграторов расхода", {"GroupBox2", "Edit1", "HourBeginDay"}},
-        {1, false, "создание арифметических блоков",
+        {1,
+         false,
+         "создание арифметических блоков",
          {"GroupBox3", "ComboBox1", "EditX1", "EditX2", "EditC1", "EditC2"}},
         {2, true, "программирование интеграторов расхода", {"GroupBox2", "Edit1", "Edit2", "HourBeginDay"}},
-        {3, true, "программирование арифметических блоков",
+        {3,
+         true,
+         "программирование арифметических блоков",
          {"GroupBox3", "EditNFB3", "ComboBox1", "ComboBox2", "EditX1", "EditX2", "EditC1", "EditC2"}},
     };
     for (const auto& c : cases) {
@@ -153,7 +157,8 @@ class FormFBCalcView : public QObject {
       int mode;
       const char* click;
       int checked;
-    } cases[] = {{1, "RadioGroup1_0", 1}, {3, "RadioGroup1_0", -1}, {2, "RadioGroup1_4", 0}, {1, "RadioGroup1_5", 5}};
+    } cases[] = {
+        {1, "RadioGroup1_0", 1}, {3, "RadioGroup1_0", -1}, {2, "RadioGroup1_4", 0}, {1, "RadioGroup1_5", 5}};
     for (const auto& c : cases) {
       Fixture f(c.mode >= 2);
       f.Prepare(c.mode);

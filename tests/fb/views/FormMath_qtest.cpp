@@ -74,7 +74,8 @@ class FormMathView : public QObject {
       QCOMPARE(f.config.FB.CalcMode, 3);
       f.config.FB.SetSubTip(3, 4);  // the product made a quotient
     };
-    QVERIFY(!f.window.Window(f.form)->findChild<QGroupBox*>("GroupBox1")->isVisibleTo(f.window.Window(f.form)));
+    QVERIFY(
+        !f.window.Window(f.form)->findChild<QGroupBox*>("GroupBox1")->isVisibleTo(f.window.Window(f.form)));
     f.form.Fill();
     WhenModal("TFormMath", [&](QWidget* d) {
       const auto closeOnFailure = CloseOnFailure(d);
