@@ -150,7 +150,13 @@ void TFormInfAlg::Grid2Chosen(int row, int column, int previousRow, int previous
 int TFormInfAlg::ExecForm() {
   shownRevision_ = -1;
   Show();
+  // The first list row is current before the grid takes the focus, which
+  // would otherwise choose a cell itself: opening the window selects nothing
+  // on the user's behalf (in file mode a selection marks the file changed).
+  filling_ = true;
+  grid2_->setCurrentCell(Form::kHeaderRows, 0);
   grid2_->setFocus();
+  filling_ = false;
   return exec();
 }
 

@@ -87,6 +87,7 @@ class FormInfAlgTest : public QObject {
  private slots:
   void filledWindowShowsBothLists() {
     Fixture f;
+    f.config.Serv.FileMode = 1;  // opening and closing unchanged is no change to save
     f.form.Fill();
     TFormInfAlg* w = f.window.Window(f.form);
     int result = -1;
@@ -118,6 +119,7 @@ class FormInfAlgTest : public QObject {
     QCOMPARE(result, kModalOk);
     QVERIFY(!w->isVisible());
     QCOMPARE(f.config.FB.AlgMembers(0), (std::vector<int>{1, 2, 3}));
+    QCOMPARE(f.config.Serv.Modified, 0);
   }
 
   void editsAreReadBackAndARefusedListKeepsTheWindow() {
