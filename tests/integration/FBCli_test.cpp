@@ -116,7 +116,7 @@ TEST_F(FBCli, RefusalsExitOneAndWriteNothing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempDir other;
-    std::vector<std::string> options = {"--modules", "1A783E00", "--save", other.File("saved.lur")};
+    std::vector<std::string> options = {"--config", dir.File("empty.lur"), "--save", other.File("saved.lur")};
     options.insert(options.end(), c.simOptions.begin(), c.simOptions.end());
     Simulator sim(other, options);
     ASSERT_TRUE(sim.Ready()) << sim.Log();
