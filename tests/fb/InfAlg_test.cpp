@@ -563,7 +563,7 @@ struct EditorFixture : InfAlgFixture {
     if (user) user(f);
     return result;
   }};
-  TFormFBController editor{session, {block, sig, sigDialog.window, vyh, vyhDialog.window, &form, &infAlgWindow}};
+  TFormFBController editor{session, {block, sig, sigDialog.window, vyh, vyhDialog.window, nullptr, nullptr, nullptr, nullptr, &form, &infAlgWindow}};
 };
 
 class InfAlgEditor : public ::testing::Test, protected EditorFixture {};
