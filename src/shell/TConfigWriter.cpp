@@ -55,14 +55,27 @@ bool TConfigWriter::Run() {
   codes_ = ParseModuleCodes(ctx_.state.editModif);
   cfgAI_ = cfg.Serv.GetAiModuleCount();
   writeBlocks_ = cfg.FB.Capacity();
+  // A refused or failed write keeps the reserve the editors return to, but
+  // for the areas whose pages the controller confirmed on the way.
+  const TReservBlocksClass before = cfg.Reserv;
   SaveReserve();
-  if (!CheckModuleSets()) return false;
-
-  cfg.Lur.DiskrModified = 0;
-  ctx_.ui.ProgressShow(kProgressMaximum, kProgressStep);
-  const bool written = WriteAll();
-  ctx_.ui.ProgressHide();
-  outgoing_.reset();
+  bool written = CheckModuleSets();
+  if (written) {
+    ctx_.ui.ProgressShow(kProgressMaximum, kProgressStep);
+    written = WriteAll();
+    ctx_.ui.ProgressHide();
+    outgoing_.reset();
+  }
+  if (written) {
+    cfg.Lur.DiskrModified = 0;
+  } else {
+    const TReservBlocksClass confirmed = cfg.Reserv;
+    cfg.Reserv = before;
+    cfg.Reserv.ResMR = confirmed.ResMR;
+    cfg.Reserv.ResF15 = confirmed.ResF15;
+    cfg.Reserv.ResReg = confirmed.ResReg;
+    cfg.Reserv.ResTipDat = confirmed.ResTipDat;
+  }
   return written;
 }
 

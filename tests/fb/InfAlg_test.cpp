@@ -563,7 +563,13 @@ struct EditorFixture : InfAlgFixture {
     if (user) user(f);
     return result;
   }};
-  TFormFBController editor{session, {block, sig, sigDialog.window, vyh, vyhDialog.window, nullptr, nullptr, nullptr, nullptr, &form, &infAlgWindow}};
+  TFormFBController editor{session, {.block = block,
+                                     .sig = sig,
+                                     .sigWindow = sigDialog.window,
+                                     .vyh = vyh,
+                                     .vyhWindow = vyhDialog.window,
+                                     .infAlg = &form,
+                                     .infAlgWindow = &infAlgWindow}};
 };
 
 class InfAlgEditor : public ::testing::Test, protected EditorFixture {};

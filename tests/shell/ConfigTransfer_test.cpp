@@ -391,6 +391,22 @@ TEST_F(Transfer, PollAnsweringExceptionTwoRepeatsThePageThenReportsOnce) {
   EXPECT_EQ(Snapshot(*config), before);
 }
 
+TEST_F(Transfer, FailedWriteKeepsTheChangeMarkAndTheReserve) {
+  ReadConfiguration();
+  const auto reserved = config->Reserv.ResDiskr;
+  auto edited = config->Lur.GetRecords();
+  edited[0][0] ^= 0x01;
+  config->Lur.SetRecords(edited);
+  config->Lur.DiskrModified = 1;
+  device.FailPage(fn::kWritePage, 15, test::ExceptionAnswer(4));
+  EXPECT_FALSE(transfer.OutPortClick());
+  // The discrete editor still knows its changes are unsent, and "No" on its
+  // closing still returns to what the controller holds.
+  EXPECT_EQ(config->Lur.DiskrModified, 1);
+  EXPECT_EQ(config->Reserv.ResDiskr, reserved);
+  EXPECT_EQ(config->Lur.GetRecords(), edited);
+}
+
 TEST_F(Transfer, FailedWriteKeepsTheConfigurationsOwnIdentity) {
   Controller("17300000");
   ReadConfiguration();

@@ -198,7 +198,13 @@ class FormInfAlgTest : public QObject {
     TFormVyhController vyhForm{f.config.Lur};
     Script<TFormVyhController> vyh;
     TEditorRegistry editors;
-    TFormFBController editor(f.session, {block, sigForm, sig, vyhForm, vyh, &f.form, &f.window});
+    TFormFBController editor(f.session, {.block = block,
+                                         .sig = sigForm,
+                                         .sigWindow = sig,
+                                         .vyh = vyhForm,
+                                         .vyhWindow = vyh,
+                                         .infAlg = &f.form,
+                                         .infAlgWindow = &f.window});
     TFormFB window(editor, f.config, editors);
     editor.FormShow();
     window.Draw();
