@@ -54,8 +54,11 @@ TEditorPages<TProgFBClass> FunctionBlockPages(TSession& session) {
           [](TProgFBClass& t, std::uint8_t page) {
             t.LoadPage(PageIndex(page));
             const auto& bytes = t.PageBuffer();
-            std::vector<std::uint8_t> data{page};
-            data.insert(data.end(), bytes.begin(), bytes.end());
+            // Sized once: GCC 12 sees a one-byte vector grown by insert as an
+            // overflow in Release.
+            std::vector<std::uint8_t> data(1 + bytes.size());
+            data[0] = page;
+            std::copy(bytes.begin(), bytes.end(), data.begin() + 1);
             return data;
           },
       .saveReserve =
