@@ -22,6 +22,7 @@
 #include "session/TModalWindow.h"
 #include "session/TSession.h"
 #include "shell/TConfigFile.h"
+#include "support/FBEditorDoubles.h"
 #include "support/ScriptedDialog.h"
 #include "ui/TScriptedUserInterface.h"
 
@@ -34,18 +35,6 @@ using Record = TProgFBClass::Record;
 
 constexpr const char* kWarning = "Предупреждение";
 constexpr const char* kInputError = " Ошибка ввода ";
-
-// The editor never opens its block dialog here.
-class NoBlockDialog : public TBlockDialog {
- public:
-  void Reset() override {}
-  void PrepareNew(int, bool) override {}
-  void PrepareFromRecord(int, bool) override {}
-  int ShowModal() override { return kModalCancel; }
-  int ChosenType() const override { return 0; }
-  int Number() const override { return 0; }
-  void WriteRecord(int) override {}
-};
 
 // A 120-block configuration with 12 analog signals. The calculation dialog
 // is shown by a script: the user's actions, then OK (or Cancel) as the
@@ -110,7 +99,7 @@ struct CalcFixture {
   TFixedAddressing addressing{0, 0};
   TSession session{config, link, ui, addressing};
 
-  NoBlockDialog block;
+  test::NoBlockDialog block;
   TFormSigController sig;
   TFormVyhController vyh{config.Lur};
   test::ScriptedDialog<TFormSigController> sigDialog;

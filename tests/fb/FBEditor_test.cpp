@@ -14,6 +14,7 @@
 #include "link/TComPortClass.h"
 #include "model/TConfiguration.h"
 #include "session/TServAddressing.h"
+#include "support/FBEditorDoubles.h"
 #include "support/ScriptedDialog.h"
 #include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
@@ -89,11 +90,7 @@ struct FBFixture {
   // Two discrete modules, one analog module, two relay modules (DoModuleCount
   // 2) and a display of 12 cells (type 0).
   FBFixture() {
-    std::array<std::uint8_t, 15> id{};
-    const std::array<std::uint8_t, 8> modules = {1, 1, 7, 3, 3, 0, 0, 0};
-    for (std::size_t s = 0; s < 8; ++s) id[1 + s] = modules[s];
-    id[12] = 48;
-    EXPECT_TRUE(config.Serv.SetIdentityFromBytes(id));
+    EXPECT_TRUE(test::SetSmallController(config.Serv));
     config.Serv.MakeDefaultInputIds();
     config.Lur.FullAccess = 1;
     editor.FormCreate();

@@ -11,6 +11,7 @@
 #include "link/TComPortClass.h"
 #include "model/TConfiguration.h"
 #include "session/TServAddressing.h"
+#include "support/FBEditorDoubles.h"
 #include "support/ScriptedDialog.h"
 #include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
@@ -26,18 +27,6 @@ constexpr std::uint8_t kRead = 0x44;
 constexpr std::uint8_t kWrite = 0x45;
 constexpr std::uint8_t kPoll = 0x0E;
 constexpr std::uint8_t kIdentity = 17;
-
-// The block dialog is not part of a transfer.
-class NoBlockDialog : public TBlockDialog {
- public:
-  void Reset() override {}
-  void PrepareNew(int, bool) override {}
-  void PrepareFromRecord(int, bool) override {}
-  int ShowModal() override { return kModalCancel; }
-  int ChosenType() const override { return 0; }
-  int Number() const override { return 0; }
-  void WriteRecord(int) override {}
-};
 
 // Record i of what the controller holds: a counter block whose bytes say i.
 TProgFBClass::Record DeviceRecord(int i) {
@@ -67,11 +56,7 @@ struct TransferFixture {
             pages.Put(static_cast<std::uint8_t>(20 + p), bytes);
           }
         }) {
-    std::array<std::uint8_t, 15> id{};
-    const std::array<std::uint8_t, 8> modules = {1, 1, 7, 3, 3, 0, 0, 0};
-    for (std::size_t s = 0; s < 8; ++s) id[1 + s] = modules[s];
-    id[12] = 48;
-    EXPECT_TRUE(config.Serv.SetIdentityFromBytes(id));
+    EXPECT_TRUE(test::SetSmallController(config.Serv));
     config.Lur.FullAccess = 1;
     // A table of our own: three blocks, one algorithm, and the reserve
     // holding it, as after opening a file.

@@ -19,6 +19,7 @@
 #include "reports/ReportOutput.h"
 #include "reports/TReportPrinter.h"
 #include "session/TServAddressing.h"
+#include "support/FBEditorDoubles.h"
 #include "support/ScriptedDialog.h"
 #include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
@@ -63,23 +64,9 @@ class CountingPrinter : public TReportPrinter {
   TReport last;
 };
 
-class NoBlockDialog : public TBlockDialog {
- public:
-  void Reset() override {}
-  void PrepareNew(int, bool) override {}
-  void PrepareFromRecord(int, bool) override {}
-  int ShowModal() override { return kModalCancel; }
-  int ChosenType() const override { return 0; }
-  int Number() const override { return 0; }
-  void WriteRecord(int) override {}
-};
-
 struct InfAlgFixture {
   InfAlgFixture() {
-    std::array<std::uint8_t, 15> id{};
-    for (std::size_t s = 0; s < 8; ++s) id[1 + s] = kModules[s];
-    id[12] = 48;
-    EXPECT_TRUE(config.Serv.SetIdentityFromBytes(id));
+    EXPECT_TRUE(test::SetSmallController(config.Serv));
     config.Serv.MakeDefaultInputIds();
     fb.ResetAlgorithms();
     dir = fs::temp_directory_path() / ("lur-infalg-" + std::to_string(::getpid()));

@@ -1,37 +1,17 @@
 #pragma once
-// The algorithm window as the editor's modal window: one Qt dialog made on
-// first showing and kept for the run.
-#include <QPointer>
+// The algorithm window as the editor's modal window.
 #include <QWidget>
 
 #include "fb/TFormInfAlgController.h"
+#include "fb/views/TDialogWindow.h"
 #include "fb/views/TFormInfAlg.h"
-#include "session/TModalWindow.h"
 
 namespace lur {
 
-class TFormInfAlgWindow : public TModalWindow<TFormInfAlgController> {
+class TFormInfAlgWindow : public TDialogWindow<TFormInfAlgController, TFormInfAlg> {
  public:
-  explicit TFormInfAlgWindow(QWidget* parent = nullptr) : parent_(parent) {}
-  ~TFormInfAlgWindow() override { delete window_; }
-  TFormInfAlgWindow(const TFormInfAlgWindow&) = delete;
-  TFormInfAlgWindow& operator=(const TFormInfAlgWindow&) = delete;
-
-  // The window's owner, for a window made after the constructor's.
-  void SetParent(QWidget* parent) { parent_ = parent; }
-  int ShowModal(TFormInfAlgController& form) override { return Window(form)->ExecForm(); }
-  // The dialog over `form` (a new one for another controller).
-  TFormInfAlg* Window(TFormInfAlgController& form) {
-    if (!window_ || &window_->Form() != &form) {
-      delete window_;
-      window_ = new TFormInfAlg(form, parent_);
-    }
-    return window_;
-  }
-
- private:
-  QPointer<QWidget> parent_;
-  QPointer<TFormInfAlg> window_;
+  explicit TFormInfAlgWindow(QWidget* parent = nullptr)
+      : TDialogWindow([](TFormInfAlgController& form, QWidget* p) { return new TFormInfAlg(form, p); }, parent) {}
 };
 
 }  // namespace lur

@@ -1,28 +1,17 @@
 #pragma once
-// The math block window as the editor's modal window: one Qt dialog made on
-// first showing and kept for the run.
-#include <QPointer>
+// The math block window as the editor's modal window.
 #include <QWidget>
 
 #include "fb/TFormMathController.h"
+#include "fb/views/TDialogWindow.h"
 #include "fb/views/TFormMath.h"
-#include "session/TModalWindow.h"
 
 namespace lur {
 
-class TFormMathWindow : public TModalWindow<TFormMathController> {
+class TFormMathWindow : public TDialogWindow<TFormMathController, TFormMath> {
  public:
-  explicit TFormMathWindow(QWidget* parent = nullptr) : parent_(parent) {}
-  ~TFormMathWindow() override;
-  TFormMathWindow(const TFormMathWindow&) = delete;
-  TFormMathWindow& operator=(const TFormMathWindow&) = delete;
-
-  int ShowModal(TFormMathController& form) override;
-  TFormMath* Window(TFormMathController& form);
-
- private:
-  QPointer<QWidget> parent_;
-  QPointer<TFormMath> window_;
+  explicit TFormMathWindow(QWidget* parent = nullptr)
+      : TDialogWindow([](TFormMathController& form, QWidget* p) { return new TFormMath(form, p); }, parent) {}
 };
 
 }  // namespace lur

@@ -17,36 +17,18 @@
 #include "session/TEditorRegistry.h"
 #include "session/TServAddressing.h"
 #include "session/TSession.h"
+#include "support/FBEditorDoubles.h"
 #include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
 
 namespace lur {
 namespace {
 
-struct NoBlockDialog : TBlockDialog {
-  void Reset() override {}
-  void PrepareNew(int, bool) override {}
-  void PrepareFromRecord(int, bool) override {}
-  int ShowModal() override { return kModalCancel; }
-  int ChosenType() const override { return 0; }
-  int Number() const override { return 0; }
-  void WriteRecord(int) override {}
-};
-
-template <class F>
-struct Script : TModalWindow<F> {
-  int ShowModal(F&) override { return kModalOk; }
-};
-
 // A configuration of `blocks` AND gates and one editor window over it; the
 // window can be made again over the same configuration.
 struct Editor {
   explicit Editor(int blocks) {
-    TServClass::Identity id{};
-    const std::array<std::uint8_t, 8> modules = {1, 1, 7, 3, 3, 0, 0, 0};
-    std::copy(modules.begin(), modules.end(), id.begin() + 1);
-    id[12] = 48;
-    QVERIFY(config->Serv.SetIdentityFromBytes(id));
+    QVERIFY(test::SetSmallController(config->Serv));
     config->Serv.MakeDefaultInputIds();
     config->Lur.FullAccess = 1;
     for (int i = 0; i < blocks; ++i) config->FB.SetTipFB(i, 1);
@@ -89,11 +71,11 @@ struct Editor {
   std::unique_ptr<TConfiguration> config = std::make_unique<TConfiguration>();
   TServAddressing addressing{config->Serv};
   TSession session{*config, link, ui, addressing};
-  NoBlockDialog block;
+  test::NoBlockDialog block;
   TFormSigController sigForm;
-  Script<TFormSigController> sig;
+  test::AnsweringWindow<TFormSigController> sig;
   TFormVyhController vyhForm{config->Lur};
-  Script<TFormVyhController> vyh;
+  test::AnsweringWindow<TFormVyhController> vyh;
   TEditorRegistry editors;
   std::unique_ptr<TFormFBController> form;
   std::unique_ptr<TFormFB> window;

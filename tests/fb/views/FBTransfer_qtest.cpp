@@ -14,26 +14,12 @@
 #include "session/TEditorRegistry.h"
 #include "session/TServAddressing.h"
 #include "session/TSession.h"
+#include "support/FBEditorDoubles.h"
 #include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
 
 namespace lur {
 namespace {
-
-struct NoBlockDialog : TBlockDialog {
-  void Reset() override {}
-  void PrepareNew(int, bool) override {}
-  void PrepareFromRecord(int, bool) override {}
-  int ShowModal() override { return kModalCancel; }
-  int ChosenType() const override { return 0; }
-  int Number() const override { return 0; }
-  void WriteRecord(int) override {}
-};
-
-template <class F>
-struct NoWindow : TModalWindow<F> {
-  int ShowModal(F&) override { return kModalCancel; }
-};
 
 struct Editor {
   Editor() {
@@ -60,11 +46,11 @@ struct Editor {
   std::unique_ptr<TConfiguration> config = std::make_unique<TConfiguration>();
   TServAddressing addressing{config->Serv};
   TSession session{*config, link, ui, addressing};
-  NoBlockDialog block;
+  test::NoBlockDialog block;
   TFormSigController sigForm;
-  NoWindow<TFormSigController> sig;
+  test::AnsweringWindow<TFormSigController> sig{kModalCancel};
   TFormVyhController vyhForm{config->Lur};
-  NoWindow<TFormVyhController> vyh;
+  test::AnsweringWindow<TFormVyhController> vyh{kModalCancel};
   TEditorRegistry editors;
   std::unique_ptr<TFormFBController> form;
   std::unique_ptr<TFormFB> window;

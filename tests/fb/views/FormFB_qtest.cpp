@@ -24,6 +24,7 @@
 #include "session/TEditorRegistry.h"
 #include "session/TServAddressing.h"
 #include "session/TSession.h"
+#include "support/FBEditorDoubles.h"
 #include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
 
@@ -64,11 +65,7 @@ struct Editor {
   // module 1, block 1 a signalling cell.
   explicit Editor(int blocks, int fileMode = 0) {
     link.PortName = "COM1";
-    TServClass::Identity id{};
-    const std::array<std::uint8_t, 8> modules = {1, 1, 7, 3, 3, 0, 0, 0};
-    std::copy(modules.begin(), modules.end(), id.begin() + 1);
-    id[12] = 48;
-    QVERIFY(config->Serv.SetIdentityFromBytes(id));
+    QVERIFY(test::SetSmallController(config->Serv));
     config->Serv.MakeDefaultInputIds();
     config->Serv.FileMode = fileMode;
     config->Lur.FullAccess = 1;

@@ -24,6 +24,7 @@
 #include "session/TEditorRegistry.h"
 #include "session/TServAddressing.h"
 #include "shell/ModalDriver.h"
+#include "support/FBEditorDoubles.h"
 #include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
 
@@ -32,29 +33,10 @@ namespace {
 
 using Form = TFormInfAlgController;
 
-struct NoBlockDialog : TBlockDialog {
-  void Reset() override {}
-  void PrepareNew(int, bool) override {}
-  void PrepareFromRecord(int, bool) override {}
-  int ShowModal() override { return kModalCancel; }
-  int ChosenType() const override { return 0; }
-  int Number() const override { return 0; }
-  void WriteRecord(int) override {}
-};
-
-template <class F>
-struct Script : TModalWindow<F> {
-  int ShowModal(F&) override { return kModalOk; }
-};
-
 struct Fixture {
   // Six AND gates; algorithm 1 "Насос" of blocks 1..3.
   Fixture() {
-    TServClass::Identity id{};
-    const std::array<std::uint8_t, 8> modules = {1, 1, 7, 3, 3, 0, 0, 0};
-    std::copy(modules.begin(), modules.end(), id.begin() + 1);
-    id[12] = 48;
-    QVERIFY(config.Serv.SetIdentityFromBytes(id));
+    QVERIFY(test::SetSmallController(config.Serv));
     config.Serv.MakeDefaultInputIds();
     for (int i = 0; i < 6; ++i) config.FB.SetTipFB(i, 1);
     config.FB.FindNFB();
@@ -192,11 +174,11 @@ class FormInfAlgTest : public QObject {
 
   void theEditorsMenuItemOpensTheWindow() {
     Fixture f;
-    NoBlockDialog block;
+    test::NoBlockDialog block;
     TFormSigController sigForm;
-    Script<TFormSigController> sig;
+    test::AnsweringWindow<TFormSigController> sig;
     TFormVyhController vyhForm{f.config.Lur};
-    Script<TFormVyhController> vyh;
+    test::AnsweringWindow<TFormVyhController> vyh;
     TEditorRegistry editors;
     TFormFBController editor(f.session, {.block = block,
                                          .sig = sigForm,
