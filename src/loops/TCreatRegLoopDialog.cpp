@@ -5,7 +5,8 @@ namespace lur {
 std::optional<TLoopValues> TCreatRegLoopDialog::Program(const TLoopDialogRequest& request) {
   TProgRegClass& reg = form_.Table();
   form_.Reset();
-  const bool filled = request.mode == 0 ? (form_.FillCreate(request.slot), true) : form_.FillEdit(request.record);
+  const bool filled =
+      request.mode == 0 ? (form_.FillCreate(request.slot), true) : form_.FillEdit(request.record);
   reg.RegModified = reg.RegModifiedSave;
   // No loop starts at the record: there is nothing to program.
   if (!filled) return std::nullopt;

@@ -2,7 +2,6 @@
 // value stored into a record must have a record, a DAC output or a 16-bit
 // code to go to, never wrap into another one.
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 #include "loops/TFormCreatRegController.h"
@@ -24,9 +23,11 @@ struct ParamRange {
   double hi;
 };
 // Kp, Ti, Td, OL, OH, OSF.
-constexpr std::array<ParamRange, 6> kParamRanges{{{0.1, 1000}, {0.1, 10000}, {0, 1000}, {0, 100}, {0, 100}, {0, 100}}};
+constexpr std::array<ParamRange, 6> kParamRanges{
+    {{0.1, 1000}, {0.1, 10000}, {0, 1000}, {0, 100}, {0, 100}, {0, 100}}};
 constexpr std::array<F, 6> kParams{F::EditKp, F::EditTi, F::EditTd, F::EditOL, F::EditOH, F::EditdSP};
-constexpr std::array<F, 6> kInnerParams{F::EditKp1, F::EditTi1, F::EditTd1, F::EditOL1, F::EditOH1, F::EditdSP1};
+constexpr std::array<F, 6> kInnerParams{F::EditKp1, F::EditTi1, F::EditTd1,
+                                        F::EditOL1, F::EditOH1, F::EditdSP1};
 
 F IntervalField(int k) { return static_cast<F>(static_cast<int>(F::Edit1) + k); }
 F ValueField(int k) { return static_cast<F>(static_cast<int>(F::Edit7) + k); }

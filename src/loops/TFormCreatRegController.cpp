@@ -17,7 +17,8 @@ using F = TCreatRegField;
 using C = TCreatRegControl;
 
 constexpr std::array<F, 6> kParams{F::EditKp, F::EditTi, F::EditTd, F::EditOL, F::EditOH, F::EditdSP};
-constexpr std::array<F, 6> kInnerParams{F::EditKp1, F::EditTi1, F::EditTd1, F::EditOL1, F::EditOH1, F::EditdSP1};
+constexpr std::array<F, 6> kInnerParams{F::EditKp1, F::EditTi1, F::EditTd1,
+                                        F::EditOL1, F::EditOH1, F::EditdSP1};
 
 F IntervalField(int k) { return static_cast<F>(static_cast<int>(F::Edit1) + k); }
 F ValueField(int k) { return static_cast<F>(static_cast<int>(F::Edit7) + k); }
@@ -55,11 +56,11 @@ TProgRegClass& TFormCreatRegController::Table() { return session_.config.Reg; }
 
 const char* TFormCreatRegController::Name(TCreatRegField field) {
   static constexpr const char* kNames[] = {
-      "EditNKReg", "EditNReg",  "EditAnVh", "EditAdOUT", "EditKp",  "EditTi",   "EditTd",   "EditOL",
-      "EditOH",    "EditdSP",   "EditVhPZ", "EditNReg1", "EditAnVh1", "EditAdOUT1", "EditKp1", "EditTi1",
-      "EditTd1",   "EditOL1",   "EditOH1",  "EditdSP1",  "EditVhSP", "EditNPZ",  "EditAReg", "Edit1",
-      "Edit2",     "Edit3",     "Edit4",    "Edit5",     "Edit6",   "Edit7",    "Edit8",    "Edit9",
-      "Edit10",    "Edit11",    "Edit12"};
+      "EditNKReg", "EditNReg", "EditAnVh", "EditAdOUT", "EditKp",    "EditTi",    "EditTd",
+      "EditOL",    "EditOH",   "EditdSP",  "EditVhPZ",  "EditNReg1", "EditAnVh1", "EditAdOUT1",
+      "EditKp1",   "EditTi1",  "EditTd1",  "EditOL1",   "EditOH1",   "EditdSP1",  "EditVhSP",
+      "EditNPZ",   "EditAReg", "Edit1",    "Edit2",     "Edit3",     "Edit4",     "Edit5",
+      "Edit6",     "Edit7",    "Edit8",    "Edit9",     "Edit10",    "Edit11",    "Edit12"};
   static_assert(std::size(kNames) == static_cast<std::size_t>(F::Count));
   const auto k = static_cast<std::size_t>(field);
   return k < std::size(kNames) ? kNames[k] : "";
@@ -117,7 +118,8 @@ void TFormCreatRegController::Reset() {
   enabled = {};
   enabled.Enable(C::InformBut, editors_.Available(TEditor::InputInform));
   razm1.clear();
-  for (int u = 0; u < TProgMBAClass::kUnitCount; ++u) razm1.push_back(Cp1251ToUtf8(session_.config.MBA.GetUnitText(u)));
+  for (int u = 0; u < TProgMBAClass::kUnitCount; ++u)
+    razm1.push_back(Cp1251ToUtf8(session_.config.MBA.GetUnitText(u)));
   razm2 = razm1;
   errorTextVisible = false;
   errorText = "ошибка";
@@ -329,8 +331,8 @@ void TFormCreatRegController::EditChange(TCreatRegField field, const std::string
   MarkChanged();
 }
 
-bool TFormCreatRegController::SignalInfo(TCreatRegField field, std::string& header, std::string& line, double& low,
-                                         double& high) const {
+bool TFormCreatRegController::SignalInfo(TCreatRegField field, std::string& header, std::string& line,
+                                         double& low, double& high) const {
   header.clear();
   line.clear();
   low = high = 0.0;
@@ -340,8 +342,9 @@ bool TFormCreatRegController::SignalInfo(TCreatRegField field, std::string& head
   const std::optional<AnalogSignalInfo> info = LookupAnalogSignal(
       config.MBA, config.MBM, v.value, config.Serv.GetAiModuleCount(), config.Serv.GetNetBlockTotal());
   if (!info) return false;
-  const std::string unit =
-      info->unit >= 0 && info->unit < static_cast<int>(razm1.size()) ? razm1[static_cast<std::size_t>(info->unit)] : "";
+  const std::string unit = info->unit >= 0 && info->unit < static_cast<int>(razm1.size())
+                               ? razm1[static_cast<std::size_t>(info->unit)]
+                               : "";
   header = kInfoHeader;
   line = Cp1251ToUtf8(info->poz) + "   " + info->minText + "  " + info->maxText + "   " + unit;
   low = ParseDecimalText(info->minText).value_or(info->min);

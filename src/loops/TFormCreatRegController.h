@@ -81,7 +81,7 @@ class TFormCreatRegController {
   static constexpr const char* kKindItems[kKinds] = {"повторитель сигнала", "одноконтурный  регулятор",
                                                      "каскадная схема", "регулятор с прогр. задатч.", ""};
   static constexpr const char* kDirectionItems[2] = {"прямой", "обратный"};
-  static constexpr int kOutputs = 6;         // DAC outputs and regulator records
+  static constexpr int kOutputs = 6;          // DAC outputs and regulator records
   static constexpr int kMaxInterval = 65535;  // TimePZ holds 16 bits
 
   TFormCreatRegController(TSession& session, const TEditorRegistry& editors);
@@ -175,7 +175,8 @@ class TFormCreatRegController {
   void FillRecordParams(bool inner, int record);
   // The info header and line of the signal a field names, with its scale;
   // false, both texts empty, when the number names none.
-  bool SignalInfo(TCreatRegField field, std::string& header, std::string& line, double& low, double& high) const;
+  bool SignalInfo(TCreatRegField field, std::string& header, std::string& line, double& low,
+                  double& high) const;
   void MarkChanged();
   void InlineError(TCreatRegField field, const std::string& text);
   bool NotEmpty(std::initializer_list<TCreatRegField> fields);

@@ -91,13 +91,13 @@ class CreatRegView : public QObject {
     QWidget* d = f.dialog.Window().Window(f.dialog.Form());
     QCOMPARE(d->objectName(), QString("TFormCreatReg"));
     QCOMPARE(d->windowTitle(), QString("Программирование контура регулирования"));
-    QStringList names = {"LabReg",    "EditNKReg", "LabCreatProg", "CBoxTReg",  "GBComp",    "EditNReg",
-                         "EditAnVh",  "LabInf1",   "LabInf",       "CBoxTOut",  "LabAdOUT",  "EditAdOUT",
-                         "EditKp",    "EditTi",    "EditTd",       "EditOL",    "EditOH",    "EditdSP",
-                         "EditVhPZ",  "GBRegInt",  "EditNReg1",    "EditAnVh1", "LabInf2",   "LabInf3",
-                         "CBoxTOut1", "EditAdOUT1", "EditKp1",     "EditTi1",   "EditTd1",   "EditOL1",
-                         "EditOH1",   "EditdSP1",  "EditVhSP",     "GBPZ",      "EditNPZ",   "EditAReg",
-                         "Razm1",     "Razm2",     "InformBut",    "OK",        "Cancel",    "ErrorText"};
+    QStringList names = {"LabReg",    "EditNKReg",  "LabCreatProg", "CBoxTReg",  "GBComp",   "EditNReg",
+                         "EditAnVh",  "LabInf1",    "LabInf",       "CBoxTOut",  "LabAdOUT", "EditAdOUT",
+                         "EditKp",    "EditTi",     "EditTd",       "EditOL",    "EditOH",   "EditdSP",
+                         "EditVhPZ",  "GBRegInt",   "EditNReg1",    "EditAnVh1", "LabInf2",  "LabInf3",
+                         "CBoxTOut1", "EditAdOUT1", "EditKp1",      "EditTi1",   "EditTd1",  "EditOL1",
+                         "EditOH1",   "EditdSP1",   "EditVhSP",     "GBPZ",      "EditNPZ",  "EditAReg",
+                         "Razm1",     "Razm2",      "InformBut",    "OK",        "Cancel",   "ErrorText"};
     for (int k = 1; k <= 12; ++k) names << QString("Edit%1").arg(k);
     for (const QString& name : names) QVERIFY2(d->findChild<QWidget*>(name), qPrintable(name));
 

@@ -273,7 +273,8 @@ void TFormCreatReg::closeEvent(QCloseEvent* event) {
 }
 
 bool TFormCreatReg::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ErrorMarker(this) && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
+  if (watched == ErrorMarker(this) &&
+      (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
     form_.ErrorTextMouseMove();
   }
   return QDialog::eventFilter(watched, event);
