@@ -30,22 +30,22 @@ std::string PointText(double value) {
   return FixedText(value, magnitude <= 100 ? 2 : magnitude <= 1000 ? 1 : 0);
 }
 
-bool ReadOnly(F field) {
+}  // namespace
+
+bool IsReadOnlyField(TCreatRegField field) {
   switch (field) {
-    case F::EditNKReg:
-    case F::EditNReg:
-    case F::EditNReg1:
-    case F::EditVhSP:
-    case F::EditNPZ:
-    case F::EditVhPZ:
-    case F::EditAReg:
+    case TCreatRegField::EditNKReg:
+    case TCreatRegField::EditNReg:
+    case TCreatRegField::EditNReg1:
+    case TCreatRegField::EditVhSP:
+    case TCreatRegField::EditNPZ:
+    case TCreatRegField::EditVhPZ:
+    case TCreatRegField::EditAReg:
       return true;
     default:
       return false;
   }
 }
-
-}  // namespace
 
 TFormCreatRegController::TFormCreatRegController(TSession& session, const TEditorRegistry& editors)
     : session_(session), editors_(editors) {
@@ -326,7 +326,7 @@ void TFormCreatRegController::CBoxTOut1Click(int item) {
 }
 
 void TFormCreatRegController::EditChange(TCreatRegField field, const std::string& text) {
-  if (ReadOnly(field) || field >= F::Count) return;
+  if (IsReadOnlyField(field) || field >= F::Count) return;
   Text(field) = text;
   MarkChanged();
 }

@@ -64,6 +64,9 @@ enum class TCreatRegField {
   Count
 };
 
+// The fields the dialog fills and the user never types into.
+bool IsReadOnlyField(TCreatRegField field);
+
 // The controls whose enabled state changes.
 enum class TCreatRegControl { CBoxTReg, GBComp, GBRegInt, GBPZ, EditAReg, EditVhPZ, InformBut, Count };
 

@@ -34,21 +34,6 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
 
 constexpr int kRealChars = 10;
 
-bool TypedInto(F field) {
-  switch (field) {
-    case F::EditNKReg:
-    case F::EditNReg:
-    case F::EditNReg1:
-    case F::EditVhSP:
-    case F::EditNPZ:
-    case F::EditVhPZ:
-    case F::EditAReg:
-      return false;
-    default:
-      return true;
-  }
-}
-
 }  // namespace
 
 TFormCreatReg::TFormCreatReg(TFormCreatRegController& form, TUserInterface& ui, QWidget* parent)
@@ -199,7 +184,7 @@ QLineEdit* TFormCreatReg::Field(F field, const QString& caption, int maxLength, 
   edit->setObjectName(Form::Name(field));
   edit->setMaxLength(maxLength);
   TQtFieldInput::Bind(edit, Form::KindOf(field), ui_);
-  if (TypedInto(field)) {
+  if (!IsReadOnlyField(field)) {
     connect(edit, &QLineEdit::textEdited, this,
             [this, field](const QString& text) { form_.EditChange(field, text.toStdString()); });
   } else {
