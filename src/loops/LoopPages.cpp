@@ -15,7 +15,10 @@ TEditorPages<TProgRegClass> LoopPages(TSession& session) {
   TEditorPages<TProgRegClass> d{
       .table = session.config.Reg,
       .modified = session.config.Reg.RegModified,
-      .pages = [](const TProgRegClass&) { return std::vector<std::uint8_t>{TProgRegClass::RegPage, TProgRegClass::PZPage}; },
+      .pages =
+          [](const TProgRegClass&) {
+            return std::vector<std::uint8_t>{TProgRegClass::RegPage, TProgRegClass::PZPage};
+          },
       .load =
           [](TProgRegClass& t, std::uint8_t page, std::span<const std::uint8_t> answer) {
             // A read speaks for every record the controller holds.

@@ -17,7 +17,8 @@ constexpr int kProgramMode = 1;
 
 }  // namespace
 
-TFormRegController::TFormRegController(TSession& session, const TEditorRegistry& editors, TLoopWindows windows)
+TFormRegController::TFormRegController(TSession& session, const TEditorRegistry& editors,
+                                       TLoopWindows windows)
     : session_(session), editors_(editors), windows_(windows) {
   UpdateControls();
 }

@@ -112,14 +112,15 @@ TLoopFrame Frame(const TConfiguration& config, const TProgRegClass& map,
     const TLoopRect rect{x + kInnerLeft, y + kPanelTop, kPanelWidth, kPanelHeight};
     frame.panels.push_back(RegulatorPanel(reg, analog, inner, rect));
     frame.marks.push_back({MarkUnder(rect), OutputMark(reg, inner)});
-    frame.connectors.push_back({main.x + main.w, main.y + main.h / 2, rect.x - (main.x + main.w), kLineThickness});
+    frame.connectors.push_back(
+        {main.x + main.w, main.y + main.h / 2, rect.x - (main.x + main.w), kLineThickness});
   }
   if (loop.setterPanel >= 0) {
     const int setter = map.PZPanelRec[static_cast<std::size_t>(loop.setterPanel)];
     const TLoopRect rect{x + kPanelLeft, y + kSetterTop, kSetterWidth, kSetterHeight};
     frame.panels.push_back(SetterPanel(config, setter, mainRecord, rect));
-    frame.marks.push_back({{rect.x + rect.w + kSetterMarkGap, rect.y + rect.h / 2 - kMarkHeight / 2, kSetterMarkWidth,
-                            kMarkHeight},
+    frame.marks.push_back({{rect.x + rect.w + kSetterMarkGap, rect.y + rect.h / 2 - kMarkHeight / 2,
+                            kSetterMarkWidth, kMarkHeight},
                            "на рег " + std::to_string(reg.GetAReg(setter))});
     // Up the left side from the setter into the regulator it drives.
     const int lineX = x + kSetterLineLeft;

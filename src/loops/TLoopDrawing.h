@@ -39,7 +39,7 @@ struct TLoopColor {
 struct TLoopPanel {
   TRegType type = TRegType::rtPID;
   TTypeOut direction = TTypeOut::toDirect;  // regulator panels
-  int record = -1;  // regulator record, or setter record for rtPZ
+  int record = -1;                          // regulator record, or setter record for rtPZ
   TLoopRect rect;
   std::vector<std::string> lines;  // UTF-8
 };

@@ -19,10 +19,10 @@
 #include "loops/views/TLoopPicture.h"
 #include "loops/views/TQtLoopEditor.h"
 #include "model/TFileAccess.h"
+#include "session/TModalWindow.h"
 #include "shell/ModalDriver.h"
 #include "shell/TFileOperations.h"
 #include "shell/TMainState.h"
-#include "session/TModalWindow.h"
 #include "ui/TQtUserInterface.h"
 
 namespace lur {
@@ -75,11 +75,12 @@ class FormRegView : public QObject {
       QCOMPARE(form->Action("MPortInput")->text(), QString("Ввод с СОМ-порта"));
       QCOMPARE(form->Action("N1AND")->text(), QString("Редактирование контура регулирования"));
       QCOMPARE(form->Action("N22")->text(), QString("Создать контур регулирования"));
-      for (const char* name : {"InPort", "OutPort", "CreatFuncBut"}) QVERIFY(w->findChild<QToolButton*>(name));
+      for (const char* name : {"InPort", "OutPort", "CreatFuncBut"})
+        QVERIFY(w->findChild<QToolButton*>(name));
       QStringList menus;
       for (QAction* a : w->findChild<QMenuBar*>("MainMenu1")->actions()) menus << a->text();
-      QCOMPARE(menus, (QStringList{"   Порт", "       Создание элементов схемы", "        Программирование     ",
-                                   "Выход"}));
+      QCOMPARE(menus, (QStringList{"   Порт", "       Создание элементов схемы",
+                                   "        Программирование     ", "Выход"}));
       QStringList loopMenu;
       for (QAction* a : form->LoopMenu()->actions()) loopMenu << a->objectName();
       QCOMPARE(loopMenu, (QStringList{"EditReg", "DelChoose", "RegOnLine"}));
@@ -118,8 +119,8 @@ class FormRegView : public QObject {
 
       // Wheel: ten pixels a notch.
       bar->setValue(0);
-      QWheelEvent wheel(QPointF(50, 50), form->ScrollBox()->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(),
-                        QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QWheelEvent wheel(QPointF(50, 50), form->ScrollBox()->viewport()->mapToGlobal(QPointF(50, 50)),
+                        QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
       QApplication::sendEvent(form->ScrollBox()->viewport(), &wheel);
       QCOMPARE(bar->value(), 10);
 
@@ -139,7 +140,8 @@ class FormRegView : public QObject {
       QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(300, 650));
       QCOMPARE(PixelAt(picture, frameCorner), QColor(0xA6, 0xCA, 0xF0));
       const TLoopRect setter = picture->Drawing().frames[2].panels[1].rect;
-      QCOMPARE(PixelAt(picture, QPoint(setter.x + setter.w - 3, setter.y + setter.h - 3)), QColor(0xA6, 0xCA, 0xF0));
+      QCOMPARE(PixelAt(picture, QPoint(setter.x + setter.w - 3, setter.y + setter.h - 3)),
+               QColor(0xA6, 0xCA, 0xF0));
       QCOMPARE(PixelAt(picture, QPoint(614, 5)), QColor(240, 240, 240));
       QVERIFY(form->Action("EditReg")->isEnabled());
 
@@ -152,7 +154,14 @@ class FormRegView : public QObject {
       QCOMPARE(picture->Drawing().frames.size(), std::size_t{1});
       QCOMPARE(picture->height(), 320 + 20);
       QCOMPARE(PixelAt(picture, QPoint(614, 5)), QColor(240, 240, 240));
-      // A click on free space below the frames selects nothing.
+      // A click on ScrollBox1's free space below the frames selects nothing.
+      QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(300, 5));
+      QCOMPARE(PixelAt(picture, QPoint(614, 5)), QColor(0xA6, 0xCA, 0xF0));
+      QWidget* viewport = form->ScrollBox()->viewport();
+      QVERIFY(viewport->height() > picture->height() + 20);
+      QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(300, picture->height() + 10));
+      QCOMPARE(PixelAt(picture, QPoint(614, 5)), QColor(240, 240, 240));
+      QVERIFY(!form->Action("DelChoose")->isEnabled());
       form->Action("AClose")->trigger();
     });
     f.editors.Open({TEditor::Regulator});
@@ -172,9 +181,12 @@ class FormRegView : public QObject {
       f.config.Reg.ScaleLow = 0;
       f.config.Reg.ScaleHigh = 200;
       switch (shows++) {
-        case 0: return test::SingleLoop(r.slot.regulator, 1, 1);
-        case 1: return test::SetterLoop(r.slot.regulator, r.slot.setter, 2, 2);
-        default: return test::Cascade(r.slot.regulator, 3, 4, 3);
+        case 0:
+          return test::SingleLoop(r.slot.regulator, 1, 1);
+        case 1:
+          return test::SetterLoop(r.slot.regulator, r.slot.setter, 2, 2);
+        default:
+          return test::Cascade(r.slot.regulator, 3, 4, 3);
       }
     };
     for (int i = 0; i < 3; ++i) f.editor.CreatRegButClick();
@@ -193,14 +205,15 @@ class FormRegView : public QObject {
     const std::size_t at = bytes->size() - 16 - TProgRegClass::kFileBlockSize;
     auto reg = [&](int record, int byte) { return int{(*bytes)[at + 28 * record + byte]}; };
     auto pz = [&](int setter, int byte) { return int{(*bytes)[at + 168 + 28 * setter + byte]}; };
-    const int records[4][4] = {{1, 1, 0, 0}, {2, 16, 1, 0}, {3, 1, 11, 1}, {4, 10, 2, 0}};  // AnVh TReg AdOUT TOut
+    const int records[4][4] = {
+        {1, 1, 0, 0}, {2, 16, 1, 0}, {3, 1, 11, 1}, {4, 10, 2, 0}};  // AnVh TReg AdOUT TOut
     for (int r = 0; r < 4; ++r) {
       for (int b = 0; b < 4; ++b) QCOMPARE(reg(r, b), records[r][b]);
     }
     QCOMPARE(reg(4, 0), 0);
     // Kp 2,5 as Real24: 2.5 = 0.625 * 2^2.
     QCOMPARE(reg(0, 6) | reg(0, 7) << 8 | reg(0, 8) << 16, 0x025000);
-    QCOMPARE(pz(0, 0), 2);                            // AReg
+    QCOMPARE(pz(0, 0), 2);                                     // AReg
     QCOMPARE(pz(0, 1 + 4 * 5) | pz(0, 2 + 4 * 5) << 8, 60);    // T6
     QCOMPARE(pz(0, 3 + 4 * 5) | pz(0, 4 + 4 * 5) << 8, 8191);  // SP6: 100 of 0..200
     QCOMPARE(pz(1, 0), 0);

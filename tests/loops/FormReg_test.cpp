@@ -26,7 +26,8 @@ using Popup = TFormRegController::TPopup;
 std::vector<std::string> PictureTexts(const TConfiguration& config) {
   std::vector<std::string> texts;
   for (const TLoopFrame& frame : DrawLoops(config).frames) {
-    for (const TLoopPanel& panel : frame.panels) texts.insert(texts.end(), panel.lines.begin(), panel.lines.end());
+    for (const TLoopPanel& panel : frame.panels)
+      texts.insert(texts.end(), panel.lines.begin(), panel.lines.end());
     for (const TLoopMark& mark : frame.marks) texts.push_back(mark.text);
   }
   return texts;
@@ -269,9 +270,9 @@ TEST(FormRegLoops, ProgrammingOpensTheCurrentLoopAndScrollsAboveItsFrame) {
 TEST(FormRegLoops, RefusalsAndCancelStoreNothing) {
   struct Case {
     const char* name;
-    int used;            // single loops in records 0 .. used - 1
-    bool select;         // loop 0 current before the command
-    bool program;        // PMenu1RegClick rather than create
+    int used;      // single loops in records 0 .. used - 1
+    bool select;   // loop 0 current before the command
+    bool program;  // PMenu1RegClick rather than create
     std::vector<std::string> texts;
     std::size_t dialogs;
   };

@@ -1,14 +1,13 @@
 // The regulator editor's picture as a function of the table: frames and
 // scroll range, the panels' types, texts and decimal bands, the marks, the
 // setter's own scale, the selection colour and the hit test.
-#include "loops/TLoopDrawing.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "loops/FormRegFixture.h"
+#include "loops/TLoopDrawing.h"
 
 namespace lur::test {
 namespace {
@@ -73,8 +72,9 @@ TEST(LoopDrawing, PanelsShowTheirRecordsWithTheirMarks) {
   const TLoopFrame& single = drawing.frames[0];
   ASSERT_EQ(single.panels.size(), 1u);
   EXPECT_EQ(single.panels[0].type, TRegType::rtPID);
-  EXPECT_EQ(single.panels[0].lines, (std::vector<std::string>{"AI1_1", "SP", "KP=1,0000", "Ti=3000,0", "Td=0,0000",
-                                                              "OSF=0,0000", "OL=0,00", "OH=100,00"}));
+  EXPECT_EQ(single.panels[0].lines,
+            (std::vector<std::string>{"AI1_1", "SP", "KP=1,0000", "Ti=3000,0", "Td=0,0000", "OSF=0,0000",
+                                      "OL=0,00", "OH=100,00"}));
   EXPECT_EQ(single.marks[0].text, "вых ЦАП №1");
   EXPECT_TRUE(single.connectors.empty());
 
@@ -93,9 +93,10 @@ TEST(LoopDrawing, PanelsShowTheirRecordsWithTheirMarks) {
   EXPECT_EQ(setter.panels[1].type, TRegType::rtPZ);
   EXPECT_GT(setter.panels[1].rect.y, setter.panels[0].rect.Bottom());
   // Signal 4 is 0..400: code 1000 k reads 1000 k * 400 / 16383.
-  EXPECT_EQ(setter.panels[1].lines,
-            (std::vector<std::string>{"T1=60 с", "SP1=0,00", "T2=120 с", "SP2=24,42", "T3=180 с", "SP3=48,83",
-                                      "T4=240 с", "SP4=73,25", "T5=300 с", "SP5=97,66", "T6=360 с", "SP6=122,1"}));
+  EXPECT_EQ(
+      setter.panels[1].lines,
+      (std::vector<std::string>{"T1=60 с", "SP1=0,00", "T2=120 с", "SP2=24,42", "T3=180 с", "SP3=48,83",
+                                "T4=240 с", "SP4=73,25", "T5=300 с", "SP5=97,66", "T6=360 с", "SP6=122,1"}));
   EXPECT_EQ(setter.marks[0].text, "вых ЦАП №3");
   EXPECT_EQ(setter.marks[1].text, "на рег 4");
   EXPECT_FALSE(setter.connectors.empty());
@@ -144,10 +145,10 @@ TEST(LoopDrawing, NumbersKeepTheirBands) {
     const char* text;
   };
   const Case cases[] = {
-      {GainText, 10, "10,0000"},      {GainText, 10.5, "10,500"},    {GainText, 100, "100,000"},
-      {GainText, 999.5, "999,50"},    {GainText, 1000, "1000,00"},   {GainText, 1000.5, "1001"},
-      {TimeText, 1000.5, "1000,5"},   {TimeText, 10000, "10000,0"},  {TimeText, 10000.5, "10001"},
-      {LimitText, 12.345, "12,35"},   {LimitText, 100, "100,00"},    {SetValueText, 100, "100,00"},
+      {GainText, 10, "10,0000"},       {GainText, 10.5, "10,500"},      {GainText, 100, "100,000"},
+      {GainText, 999.5, "999,50"},     {GainText, 1000, "1000,00"},     {GainText, 1000.5, "1001"},
+      {TimeText, 1000.5, "1000,5"},    {TimeText, 10000, "10000,0"},    {TimeText, 10000.5, "10001"},
+      {LimitText, 12.345, "12,35"},    {LimitText, 100, "100,00"},      {SetValueText, 100, "100,00"},
       {SetValueText, -100, "-100,00"}, {SetValueText, 100.25, "100,3"}, {SetValueText, 1000, "1000,0"},
       {SetValueText, 1000.4, "1000"},  {SetValueText, -2500, "-2500"},
   };

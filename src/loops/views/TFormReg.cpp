@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -138,9 +139,11 @@ void TFormReg::BuildActions() {
   NewAction("ABReg", kCreateCaption, {}, create, C::CreatFuncBut);
   NewAction("AReg", kProgramCaption, {}, program, C::N1AND);
   NewAction("ADelChoose", kDeleteCaption, Qt::Key_Delete, [&f] { f.DelChooseClick(); });
-  NewAction("AChooseAll", kChooseAllCaption, QKeySequence(Qt::CTRL | Qt::Key_A), [&f] { f.ChooseAllClick(); },
-            C::ChooseAll);
-  NewAction("AOnLine", kOnLineCaption, {}, [&f] { f.RegOnLineClick(); }, C::RegOnLine);
+  NewAction(
+      "AChooseAll", kChooseAllCaption, QKeySequence(Qt::CTRL | Qt::Key_A), [&f] { f.ChooseAllClick(); },
+      C::ChooseAll);
+  NewAction(
+      "AOnLine", kOnLineCaption, {}, [&f] { f.RegOnLineClick(); }, C::RegOnLine);
   NewAction("AClose", "Выход", QKeySequence(Qt::ALT | Qt::Key_X), none);
   connect(Action("AClose"), &QAction::triggered, this, [this] { reject(); });
   for (const auto& [name, action] : actions_) addAction(action);
@@ -168,17 +171,22 @@ void TFormReg::BuildMenus() {
   TFormRegController& f = form_;
   popupMenu1_ = new QMenu(this);
   popupMenu1_->setObjectName("PopupMenu1");
-  popupMenu1_->addAction(NewAction("EditReg", kProgramCaption, {}, [&f] { f.PMenu1RegClick(); }, C::EditReg));
-  QAction* del = NewAction("DelChoose", kDeleteCaption, {}, [&f] { f.DelChooseClick(); }, C::DelChoose);
+  popupMenu1_->addAction(NewAction(
+      "EditReg", kProgramCaption, {}, [&f] { f.PMenu1RegClick(); }, C::EditReg));
+  QAction* del = NewAction(
+      "DelChoose", kDeleteCaption, {}, [&f] { f.DelChooseClick(); }, C::DelChoose);
   del->setShortcut(Qt::Key_Delete);
   del->setShortcutContext(Qt::WidgetShortcut);
   popupMenu1_->addAction(del);
-  popupMenu1_->addAction(NewAction("RegOnLine", kOnLineCaption, {}, [&f] { f.RegOnLineClick(); }, C::RegOnLine));
+  popupMenu1_->addAction(NewAction(
+      "RegOnLine", kOnLineCaption, {}, [&f] { f.RegOnLineClick(); }, C::RegOnLine));
 
   popupMenu3_ = new QMenu(this);
   popupMenu3_->setObjectName("PopupMenu3");
-  popupMenu3_->addAction(NewAction("N14", kCreateCaption, {}, [&f] { f.CreatRegButClick(); }, C::CreatFuncBut));
-  QAction* all = NewAction("ChooseAll", kChooseAllCaption, {}, [&f] { f.ChooseAllClick(); }, C::ChooseAll);
+  popupMenu3_->addAction(NewAction(
+      "N14", kCreateCaption, {}, [&f] { f.CreatRegButClick(); }, C::CreatFuncBut));
+  QAction* all = NewAction(
+      "ChooseAll", kChooseAllCaption, {}, [&f] { f.ChooseAllClick(); }, C::ChooseAll);
   all->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
   all->setShortcutContext(Qt::WidgetShortcut);
   popupMenu3_->addAction(all);
@@ -218,8 +226,9 @@ void TFormReg::Pressed(int loop, Qt::MouseButton button, Qt::KeyboardModifiers m
   const bool right = button == Qt::RightButton;
   TFormRegController::TPopup popup = TFormRegController::TPopup::None;
   Run([&] {
-    popup = form_.PanelMouseDown(loop, right ? TFormRegController::TButton::Right : TFormRegController::TButton::Left,
-                                 modifiers.testFlag(Qt::ControlModifier));
+    popup = form_.PanelMouseDown(
+        loop, right ? TFormRegController::TButton::Right : TFormRegController::TButton::Left,
+        modifiers.testFlag(Qt::ControlModifier));
   });
   if (popup == TFormRegController::TPopup::Loop) popupMenu1_->popup(global);
   if (popup == TFormRegController::TPopup::Background) popupMenu3_->popup(global);
@@ -231,6 +240,12 @@ bool TFormReg::eventFilter(QObject* watched, QEvent* event) {
     // A notch is 120 eighths of a degree; finer wheels move by their share.
     QScrollBar* bar = scrollBox1_->verticalScrollBar();
     bar->setValue(bar->value() - wheel->angleDelta().y() * kLoopWheelStep / 120);
+    return true;
+  }
+  // ScrollBox1's free space below the frames: the picture ends there.
+  if (watched == scrollBox1_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    auto* press = static_cast<QMouseEvent*>(event);
+    Pressed(-1, press->button(), press->modifiers(), press->globalPosition().toPoint());
     return true;
   }
   return QDialog::eventFilter(watched, event);

@@ -56,7 +56,8 @@ class TFormReg : public QDialog {
   // one holds the window.
   void Run(const std::function<void()>& operation);
   QAction* NewAction(const QString& name, const QString& caption, const QKeySequence& key,
-                     const std::function<void()>& operation, TFormRegControl control = TFormRegControl::Count);
+                     const std::function<void()>& operation,
+                     TFormRegControl control = TFormRegControl::Count);
   void Pressed(int loop, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint global);
 
   TFormRegController& form_;

@@ -56,7 +56,8 @@ void TLoopPicture::paintEvent(QPaintEvent*) {
     }
     for (const TLoopMark& mark : frame.marks) {
       painter.fillRect(RectOf(mark.rect), color);
-      painter.drawText(RectOf(mark.rect), Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(mark.text));
+      painter.drawText(RectOf(mark.rect), Qt::AlignLeft | Qt::AlignVCenter,
+                       QString::fromStdString(mark.text));
     }
   }
 }
