@@ -55,6 +55,8 @@ TLurprog::TLurprog(const QString& port)
   sensorTypes_->Register();
   relayModules_ = std::make_unique<TQtRelayModuleEditor>(session_, editors_, ui_, window_.get());
   relayModules_->Register();
+  loops_ = std::make_unique<TQtLoopEditor>(session_, editors_, ui_, TLoopWindows{}, window_.get());
+  loops_->Register();
   moduleLive_ = std::make_unique<TQtModuleLiveViews>(session_, editors_, &ui_, window_.get());
   moduleLive_->Register();
   window_->Draw();  // the editor buttons of the registered windows come alive

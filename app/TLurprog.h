@@ -13,6 +13,7 @@
 #include "live/InputDetail.h"
 #include "live/views/TQtDetailWindows.h"
 #include "live/views/TQtModuleLiveViews.h"
+#include "loops/views/TQtLoopEditor.h"
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
 #include "model/TConfiguration.h"
@@ -85,6 +86,9 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtDetailWindows> details_;
   std::unique_ptr<TQtSensorTypeEditor> sensorTypes_;
   std::unique_ptr<TQtRelayModuleEditor> relayModules_;
+  // The regulator editor; the loop dialog and the on-line window are not
+  // wired yet, so their commands stay off.
+  std::unique_ptr<TQtLoopEditor> loops_;
   // The function block editor, opened from the discrete editor.
   std::unique_ptr<TQtFBEditor> functionBlocks_;
   // The live views of a discrete input module and an output module.

@@ -1,0 +1,43 @@
+// The regulator editor's own exchange with the controller and what happens
+// to unsent changes when it closes; the pages and their reserve are
+// LoopPages.
+#include "loops/LoopPages.h"
+#include "loops/TFormRegController.h"
+
+namespace lur {
+
+void TFormRegController::InPortClick() {
+  scrollTarget_ = -1;
+  TEditorTransfer<TProgRegClass> transfer(session_, LoopPages(session_));
+  // A failed read leaves the table, and so the picture, as they were.
+  if (transfer.Read() != TransferOutcome::Done) return;
+  Redraw();
+  scrollTarget_ = 0;
+}
+
+void TFormRegController::OutPortClick() {
+  scrollTarget_ = -1;
+  TEditorTransfer<TProgRegClass> transfer(session_, LoopPages(session_));
+  transfer.Write();
+}
+
+bool TFormRegController::FormCloseQuery() {
+  scrollTarget_ = -1;
+  TEditorTransfer<TProgRegClass> transfer(session_, LoopPages(session_));
+  const bool fileMode = session_.config.Serv.FileMode == 1;
+  if (!transfer.CloseQuery()) return false;
+  if (fileMode) {
+    // The configuration now carries the change for saving: the editor's own
+    // mark has done its work.
+    Reg().RegModified = 0;
+    return true;
+  }
+  // Still marked after "send": the write failed (or was not allowed), and
+  // the edits it did not deliver stay in the open window.
+  if (Reg().RegModified != 0) return false;
+  // A discard put the reserve's loops back.
+  Redraw();
+  return true;
+}
+
+}  // namespace lur
