@@ -55,7 +55,10 @@ TLurprog::TLurprog(const QString& port)
   sensorTypes_->Register();
   relayModules_ = std::make_unique<TQtRelayModuleEditor>(session_, editors_, ui_, window_.get());
   relayModules_->Register();
-  loops_ = std::make_unique<TQtLoopEditor>(session_, editors_, ui_, TLoopWindows{}, window_.get());
+  loopDialog_ = std::make_unique<TQtLoopDialog>(session_, editors_, window_.get());
+  loops_ = std::make_unique<TQtLoopEditor>(session_, editors_, ui_, TLoopWindows{&loopDialog_->Dialog(), nullptr},
+                                           window_.get());
+  loopDialog_->SetParent(loops_->Window());
   loops_->Register();
   moduleLive_ = std::make_unique<TQtModuleLiveViews>(session_, editors_, &ui_, window_.get());
   moduleLive_->Register();

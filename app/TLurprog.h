@@ -13,6 +13,7 @@
 #include "live/InputDetail.h"
 #include "live/views/TQtDetailWindows.h"
 #include "live/views/TQtModuleLiveViews.h"
+#include "loops/views/TQtLoopDialog.h"
 #include "loops/views/TQtLoopEditor.h"
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
@@ -86,8 +87,8 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtDetailWindows> details_;
   std::unique_ptr<TQtSensorTypeEditor> sensorTypes_;
   std::unique_ptr<TQtRelayModuleEditor> relayModules_;
-  // The regulator editor; the loop dialog and the on-line window are not
-  // wired yet, so their commands stay off.
+  // The regulator editor and the loop dialog it programs loops with.
+  std::unique_ptr<TQtLoopDialog> loopDialog_;
   std::unique_ptr<TQtLoopEditor> loops_;
   // The function block editor, opened from the discrete editor.
   std::unique_ptr<TQtFBEditor> functionBlocks_;

@@ -70,7 +70,8 @@ class TFormRegController {
   // "Вывод на СОМ-порт" (F10): both pages, each with its completion poll.
   void OutPortClick();
   // The window is being closed: true when it may close. Unsent changes ask
-  // to send (a failed write keeps the window open), discard or stay.
+  // to send (a failed write closes with the edits kept and marked, so the
+  // next closing asks again), discard or stay.
   bool FormCloseQuery();
   // "Выход" (Alt+X): as the close box.
   bool AClose() { return FormCloseQuery(); }

@@ -32,9 +32,10 @@ bool TFormRegController::FormCloseQuery() {
     Reg().RegModified = 0;
     return true;
   }
-  // Still marked after "send": the write failed (or was not allowed), and
-  // the edits it did not deliver stay in the open window.
-  if (Reg().RegModified != 0) return false;
+  // Still marked after "send": the write failed (or was not allowed). The
+  // window closes as every editor's does; the edits stay in memory, marked,
+  // and the next closing asks again.
+  if (Reg().RegModified != 0) return true;
   // A discard put the reserve's loops back.
   Redraw();
   return true;

@@ -159,9 +159,11 @@ TEST(FormRegWrite, AFailingPageKeepsTheEditsAndTheClosingQuestionAsksAgain) {
   EXPECT_EQ(f.config.Reg.RegModified, 1);
   EXPECT_EQ(f.config.Reserv.ResReg, ThreeLoops().GetFileBlock());
 
-  // Yes sends again, fails again, and the window stays open with the edits.
+  // Yes sends again and fails again: the window closes as every editor's
+  // does, the edits stay in memory, marked, and the next closing asks again.
   f.ui.answers = {MsgAnswer::Yes};
-  EXPECT_FALSE(f.editor.FormCloseQuery());
+  EXPECT_TRUE(f.editor.FormCloseQuery());
+  EXPECT_EQ(f.config.Reg.RegModified, 1);
   EXPECT_EQ(f.ui.Texts(),
             (std::vector<std::string>{f.link.ErrorText(0, 4), kOnClose, f.link.ErrorText(0, 4)}));
   EXPECT_EQ(f.Memory(), edited);
@@ -186,7 +188,7 @@ TEST(FormRegWrite, TheLimitedLevelSendsNothing) {
 
   f.editor.OutPortClick();
   f.ui.answers = {MsgAnswer::Yes};
-  EXPECT_FALSE(f.editor.FormCloseQuery());
+  EXPECT_TRUE(f.editor.FormCloseQuery());
 
   EXPECT_TRUE(f.line.requests.empty());
   EXPECT_EQ(f.ui.Texts(), (std::vector<std::string>{kNoAccessText, kOnClose, kNoAccessText}));
