@@ -43,6 +43,8 @@ TLurprog::TLurprog(const QString& port)
   ui_.SetProgressBar(window_->ProgressBar());
   dialogs_->SetFlow(flow_.get());
   window_->SetSettings(*flow_);
+  // "Проверять после записи" of the exchange settings decides F10's check.
+  form_.Compare().SetVerifyQuery([this] { return flow_->VerifyAfterWrite(); });
   link_.SetTrafficObserver(&journal_);
   discrete_ = std::make_unique<TQtDiscreteEditor>(session_, editors_, ui_, window_.get(), window_->ProgressBar());
   discrete_->SetPortDialog([this] { flow_->APortExecute(); });

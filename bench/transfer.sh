@@ -71,4 +71,5 @@ measure() {  # measure LABEL FLOOR command... -> one line per run
 
 lurctl=("$build/cli/lurctl" --port "$dir/tty" --stop 1 --baud "$baud")
 measure "read " "$(floor_ms read)" "${lurctl[@]}" read -o "$dir/conf.lur"
-measure "write" "$(floor_ms write)" "${lurctl[@]}" write "$dir/conf.lur" --password 9362 --password-file "$dir/none"
+measure "write" "$(floor_ms write)" "${lurctl[@]}" write "$dir/conf.lur" --password 9362 --password-file "$dir/none" \
+  --no-verify  # the write alone: bench/verify.sh measures its check

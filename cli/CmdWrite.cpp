@@ -10,6 +10,7 @@
 #include "shell/TAccessLevel.h"
 #include "shell/TConfigTransfer.h"
 #include "shell/TFileOperations.h"
+#include "shell/TWriteVerifier.h"
 #include "ui/TUserInterface.h"
 
 namespace lur {
@@ -30,16 +31,19 @@ int RunWrite(const TLurctlOptions& options, TComPortClass& link, TUserInterface&
   std::string file;
   std::string password;
   std::string passwordFile = DefaultPasswordFile();
+  bool verify = true;
   const auto& args = options.arguments;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--password" && i + 1 < args.size()) {
       password = args[++i];
     } else if (args[i] == "--password-file" && i + 1 < args.size()) {
       passwordFile = args[++i];
+    } else if (args[i] == "--no-verify") {
+      verify = false;
     } else if (file.empty() && !args[i].empty() && args[i][0] != '-') {
       file = args[i];
     } else {
-      std::fprintf(stderr, "lurctl: write takes FILE [--password TEXT] [--password-file PATH]\n");
+      std::fprintf(stderr, "lurctl: write takes FILE [--password TEXT] [--password-file PATH] [--no-verify]\n");
       return 2;
     }
   }
@@ -64,7 +68,16 @@ int RunWrite(const TLurctlOptions& options, TComPortClass& link, TUserInterface&
   TShellContext context{*config, link, ui, state, noRefresh, noRefresh};
   TConfigTransfer transfer(context);
   transfer.CBoxUstrClick(options.device);
-  return transfer.OutPortClick() ? 0 : 1;
+  if (!transfer.OutPortClick()) return 1;
+  if (!verify) return 0;
+  const TCompareResult result = TWriteVerifier(link, ui, transfer.LastWrite()).Run();
+  if (result.Equal()) {
+    ShowInformation(ui, kVerifiedText);
+    return 0;
+  }
+  for (const auto& d : result.differences) std::printf("%s\n", DifferenceLine(d).c_str());
+  std::fprintf(stderr, "lurctl: %s\n", CompareSummary(result).c_str());
+  return kVerifyFailed;
 }
 
 }  // namespace lur

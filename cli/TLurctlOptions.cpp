@@ -13,8 +13,9 @@ const char* const kLurctlUsage =
     "  identify               print the controller's identity\n"
     "  raw FUNC [BYTE ...]    send one request (hexadecimal bytes), print the answer frame\n"
     "  read -o FILE           read the whole configuration into a .lur file\n"
-    "  write FILE [--password TEXT] [--password-file PATH]\n"
-    "                         write a .lur file into the controller (no password: refused)\n"
+    "  write FILE [--password TEXT] [--password-file PATH] [--no-verify]\n"
+    "                         write a .lur file into the controller (no password: refused), then read\n"
+    "                         every page back and check it (exit 3 when the check fails)\n"
     "  fb read FILE -o OUT    the function block table from the controller into FILE's configuration,\n"
     "                         saved as OUT, as the function block editor's F9 reads it\n"
     "  fb write FILE [--password TEXT] [--password-file PATH]\n"
@@ -23,6 +24,8 @@ const char* const kLurctlUsage =
     "                         create a new configuration file (no port needed)\n"
     "  dump FILE [--json]     show what a .lur file holds (no port needed)\n"
     "  diff A B               differences of two .lur files (exit 0 equal, 1 different, 2 error)\n"
+    "  diff FILE --port PATH [--device N]\n"
+    "                         differences of a .lur file and the controller, same exit codes\n"
     "  live VIEW [--interval MS] [--count K] [--json]\n"
     "                         poll a live view as its window does, one line a poll (Ctrl+C stops)\n";
 

@@ -91,14 +91,17 @@ int main(int argc, char** argv) {
     return args.empty() ? 2 : 0;
   }
   std::string error;
-  const auto options = lur::ParseLurctlOptions(args, error);
+  auto options = lur::ParseLurctlOptions(args, error);
   if (!options) {
     std::fprintf(stderr, "lurctl: %s\n%s", error.c_str(), lur::kLurctlUsage);
     return 2;
   }
+  // diff FILE --port PATH compares with a controller; diff A B needs no port.
+  const bool diffController = options->command == "diff" && lur::DiffNamesPort(*options);
+  if (diffController && !lur::TakeDiffLinkOptions(*options)) return 2;
   const std::string& command = options->command;
   // The file commands need no port.
-  if (command == "new" || command == "dump" || command == "diff") {
+  if (command == "new" || command == "dump" || (command == "diff" && !diffController)) {
     lur::TTerminalUserInterface fileUi;
     if (command == "new") return lur::RunNew(*options, fileUi);
     if (command == "dump") return lur::RunDump(*options, std::cout, fileUi);
@@ -110,7 +113,7 @@ int main(int argc, char** argv) {
       return refused;
     }
   } else if (command != "identify" && command != "raw" && command != "read" && command != "write" &&
-             command != "fb") {
+             command != "fb" && command != "diff") {
     std::fprintf(stderr, "lurctl: unknown command %s\n%s", options->command.c_str(), lur::kLurctlUsage);
     return 2;
   }
@@ -129,7 +132,7 @@ int main(int argc, char** argv) {
   link.SetRequestDelay(static_cast<std::uint32_t>(options->requestDelay));
   if (link.OpenPort() != 0) {
     lur::ReportLinkError(ui, link, options->device - 1, lur::kResultPortNotOpened);
-    return 1;
+    return command == "diff" ? 2 : 1;  // diff's 1 means "different"
   }
   const int deviceIndex = options->device - 1;
   int rc = 1;
@@ -145,6 +148,8 @@ int main(int argc, char** argv) {
     rc = lur::RunFB(*options, link, ui);
   } else if (command == "live") {
     rc = lur::RunLive(*options, link, ui);
+  } else if (command == "diff") {
+    rc = lur::RunDiffWithController(*options, link, std::cout, ui);
   }
   link.ClosePort();
   return rc;

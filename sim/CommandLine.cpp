@@ -71,6 +71,9 @@ std::string UsageText() {
          "  --faulty SLOT         the module in SLOT 1..8 reports a fault (repeatable)\n"
          "  --unreliable N        discrete signal N 1..192 reports itself unreliable (repeatable)\n"
          "  --pace BAUD           delay each answer by its wire time at BAUD\n"
+         "  --corrupt-after-write PAGE:OFFSET\n"
+         "                        after each write of PAGE, invert the byte at OFFSET (after the\n"
+         "                        page number) of the page stored\n"
          "  --config FILE         serve the pages of a .lur configuration file; its modules,\n"
          "                        display and block count unless given above\n"
          "  --save FILE           on exit, write the configuration held as a .lur file\n"
@@ -191,6 +194,15 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       const auto path = value();
       if (!path || path->empty()) return fail(name + " needs a file");
       (name == "--config" ? line.configPath : line.savePath) = *path;
+    } else if (name == "--corrupt-after-write") {
+      const auto text = value();
+      const auto colon = text ? text->find(':') : std::string::npos;
+      const auto page = colon == std::string::npos ? std::nullopt
+                                                   : ParseNumber(std::string_view(*text).substr(0, colon), 1, 255);
+      const auto offset = colon == std::string::npos ? std::nullopt
+                                                     : ParseNumber(std::string_view(*text).substr(colon + 1), 0, 255);
+      if (!page || !offset) return fail("--corrupt-after-write needs PAGE:OFFSET with page 1..255 and offset 0..255");
+      o.corruptAfterWrite = SimOptions::ByteCorruption{static_cast<std::uint8_t>(*page), static_cast<int>(*offset)};
     } else if (name == "--exception") {
       const auto text = value();
       const auto colon = text ? text->find(':') : std::string::npos;

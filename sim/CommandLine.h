@@ -5,7 +5,7 @@
 //          [--exception PAGE:CODE]... [--poll-exception CODE] [--poll-truncate]
 //          [--mute FUNC:START]... [--live-exception FUNC:START:CODE]... [--live-toggle MS]
 //          [--faulty SLOT]... [--unreliable N]...
-//          [--pace BAUD] [--config FILE] [--save FILE] [--verbose]
+//          [--pace BAUD] [--corrupt-after-write PAGE:OFFSET] [--config FILE] [--save FILE] [--verbose]
 // Every option with a value also takes the form --option=value.
 #include <optional>
 #include <string>

@@ -211,7 +211,12 @@ SimController::Frame SimController::WritePage(std::span<const std::uint8_t> requ
     if (bytes[0] > 30) return Exception(fn::kWritePage, kIllegalValue);
     newAddress = bytes[0] + 1;
   } else {
-    pages_.Put(page, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    std::vector<std::uint8_t> stored(bytes.begin(), bytes.end());
+    const auto& corrupt = options_.corruptAfterWrite;
+    if (corrupt && corrupt->page == page && static_cast<std::size_t>(corrupt->offset) < stored.size()) {
+      stored[static_cast<std::size_t>(corrupt->offset)] ^= 0xFF;
+    }
+    pages_.Put(page, std::move(stored));
   }
   if (pageWritten_) pageWritten_(page, bytes);
   const std::uint8_t echoedPage[] = {page};

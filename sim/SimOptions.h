@@ -46,6 +46,15 @@ struct SimOptions {
   std::set<int> unreliableSignals;
 
   unsigned paceBaud = 0;  // delay each answer by the wire time at this rate (0: answer at once)
+
+  // After each accepted write of this page, the byte at this offset (after
+  // the page number) of the page stored is inverted: a controller that does
+  // not keep what it confirmed.
+  struct ByteCorruption {
+    std::uint8_t page = 0;
+    int offset = 0;
+  };
+  std::optional<ByteCorruption> corruptAfterWrite;
 };
 
 }  // namespace lur::sim

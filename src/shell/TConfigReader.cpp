@@ -45,25 +45,53 @@ bool TConfigReader::Run() {
   return true;
 }
 
+TScratchRead TConfigReader::ReadScratch() {
+  scratchOnly_ = true;
+  ctx_.ui.ProgressShow(kProgressMaximum, kProgressStep);
+  scratch_ = std::make_unique<TConfiguration>(ctx_.config);
+  ReadAll();
+  ctx_.ui.ProgressHide();
+  TScratchRead read;
+  read.config = std::move(scratch_);
+  read.reached = reached_;
+  read.stopPage = stopPage_;
+  read.stopCode = stopCode_;
+  return read;
+}
+
 bool TConfigReader::ReadAll() {
+  using S = TReadStage;
   scratch_->FB.CapFB = TProgFBClass::MaxFB;
-  if (!ReadIdentity() || !ReadExchangeTable()) return false;
+  const auto stage = [this](bool read, TReadStage reached) {
+    if (read) reached_ = reached;
+    return read;
+  };
+  if (!stage(ReadIdentity(), S::Identity) || !stage(ReadExchangeTable(), S::Exchange)) return false;
   ProbeThermoModules();
-  return ReadModulePages() && ReadRelayAndF15() && ReadDiscreteBase() && ReadFunctionBlocks() &&
-         ReadControlLoops() && ReadUnits() && ReadInputTexts() && ReadSensorTypes();
+  return stage(ReadModulePages(), S::ModulePages) && stage(ReadRelayAndF15(), S::RelayAndF15) &&
+         stage(ReadDiscreteBase(), S::DiscreteBase) && stage(ReadFunctionBlocks(), S::FunctionBlocks) &&
+         stage(ReadControlLoops(), S::ControlLoops) && stage(ReadUnits(), S::Units) &&
+         stage(ReadInputTexts(), S::InputTexts) && stage(ReadSensorTypes(), S::SensorTypes);
+}
+
+bool TConfigReader::Fail(int page, int code) {
+  if (scratchOnly_) {
+    stopPage_ = page;
+    stopCode_ = code;
+  } else {
+    reader_.Report(code);
+  }
+  return false;
 }
 
 bool TConfigReader::Page(std::uint8_t page) {
+  currentPage_ = page;
   const int code = reader_.Read(page);
   if (code == kResultOk) return true;
-  reader_.Report(code);
-  return false;
+  return Fail(page, code);
 }
 
-bool TConfigReader::Refused() {
-  reader_.Report(kResultBadData);
-  return false;
-}
+bool TConfigReader::Refused() { return Fail(currentPage_, kResultBadData); }
 
 void TConfigReader::Step() { ctx_.ui.ProgressStepIt(); }
 
@@ -77,11 +105,9 @@ bool TConfigReader::HasModule(int type) const {
 bool TConfigReader::ReadIdentity() {
   TConfiguration& c = *scratch_;
   Step();
+  currentPage_ = TScratchRead::kIdentityRequest;
   const int code = reader_.Identity();
-  if (code != kResultOk) {
-    reader_.Report(code);
-    return false;
-  }
+  if (code != kResultOk) return Fail(TScratchRead::kIdentityRequest, code);
   if (!c.Serv.SetIdentityFromAnswer(TPageReader::kIdentityFunction, reader_.Answer())) return Refused();
   c.Serv.ClearInputIds();
   c.Serv.ClearInputTexts();
@@ -162,16 +188,14 @@ bool TConfigReader::ReadFunctionBlocks() {
   for (int p = 0; p < c.FB.CapFB / TProgFBClass::kRecordsPerPage; ++p) {
     Step();
     const auto page = static_cast<std::uint8_t>(TProgFBClass::kFirstPageCode + p);
+    currentPage_ = page;
     const int code = reader_.Read(page);
     if (code == kIllegalDataValue && p == kSixtyBlocks / TProgFBClass::kRecordsPerPage) {
-      ShowWarning(ctx_.ui, std::string(kSixtyBlocksText));
+      if (!scratchOnly_) ShowWarning(ctx_.ui, std::string(kSixtyBlocksText));
       c.FB.CapFB = kSixtyBlocks;
       break;
     }
-    if (code != kResultOk) {
-      reader_.Report(code);
-      return false;
-    }
+    if (code != kResultOk) return Fail(page, code);
     if (!c.FB.PutPageFromAnswer(reader_.Answer(), p)) return Refused();
     c.FB.StorePage(p);
     c.FB.LenPageFB = reader_.Count();

@@ -7,7 +7,12 @@ namespace lur {
 
 bool TConfigTransfer::InPortButClick() { return TConfigReader(ctx_).Run(); }
 
-bool TConfigTransfer::OutPortClick() { return TConfigWriter(ctx_).Run(); }
+bool TConfigTransfer::OutPortClick() {
+  TConfigWriter writer(ctx_);
+  const bool written = writer.Run();
+  lastWrite_ = writer.Record();
+  return written;
+}
 
 bool TConfigTransfer::CBoxUstrClick(int number) {
   constexpr int kDeviceNumbers = 31;

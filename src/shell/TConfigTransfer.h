@@ -4,6 +4,7 @@
 // says which controller both talk to. No widgets: the window calls these and
 // draws TMainState afterwards.
 #include "shell/TShellContext.h"
+#include "shell/TWriteRecord.h"
 
 namespace lur {
 
@@ -21,6 +22,8 @@ class TConfigTransfer {
   // without full access; the configuration in memory is unchanged afterwards
   // whatever happens (only its reserve copies follow what was sent).
   bool OutPortClick();
+  // What the last OutPortClick sent and the controller confirmed.
+  const TWriteRecord& LastWrite() const { return lastWrite_; }
 
   // Choosing number 1..31 in CBoxUstr: requests go to that controller and it
   // is the configuration's own device number (shown in CBoxUstrZ too), so a
@@ -30,6 +33,7 @@ class TConfigTransfer {
 
  private:
   TShellContext& ctx_;
+  TWriteRecord lastWrite_;
 };
 
 }  // namespace lur

@@ -64,7 +64,8 @@ bool TConfigWriter::Run() {
     ctx_.ui.ProgressShow(kProgressMaximum, kProgressStep);
     written = WriteAll();
     ctx_.ui.ProgressHide();
-    outgoing_.reset();
+    record_.sent = std::shared_ptr<const TConfiguration>(std::move(outgoing_));
+    record_.deviceIndex = cfg.Serv.GetAddressIndex();
   }
   if (written) {
     cfg.Lur.DiskrModified = 0;
@@ -118,6 +119,7 @@ bool TConfigWriter::CheckModuleSets() {
     reader_.Report(kResultBadData);
     return false;
   }
+  record_.identity = device.GetIdentityRecord();
   devDI_ = device.GetDiModuleCount();
   devAI_ = device.GetAiModuleCount();
 
@@ -160,7 +162,9 @@ bool TConfigWriter::CheckModuleSets() {
 bool TConfigWriter::Write(std::span<const std::uint8_t> requestData) {
   const int code = WritePage(ctx_.ui, ctx_.link, ctx_.addressing, requestData);
   ctx_.ui.ProgressStepIt();
-  return code == kResultOk;
+  if (code != kResultOk) return false;
+  record_.pages.push_back({requestData[0], {requestData.begin() + 1, requestData.end()}});
+  return true;
 }
 
 bool TConfigWriter::Write(std::uint8_t page, std::span<const std::uint8_t> bytes) {

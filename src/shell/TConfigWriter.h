@@ -14,6 +14,7 @@
 
 #include "shell/TPageReader.h"
 #include "shell/TShellContext.h"
+#include "shell/TWriteRecord.h"
 
 namespace lur {
 
@@ -24,6 +25,8 @@ class TConfigWriter {
   explicit TConfigWriter(TShellContext& context);
   // True when every page was written and confirmed.
   bool Run();
+  // The pages confirmed by the last Run, for a check that reads them back.
+  const TWriteRecord& Record() const { return record_; }
 
   // The module codes of EditModif: one hexadecimal digit per slot; "0", a
   // blank or anything else that is no digit means no module.
@@ -53,6 +56,7 @@ class TConfigWriter {
   int devAI_ = 0;
   int writeBlocks_ = 0;
   std::unique_ptr<TConfiguration> outgoing_;
+  TWriteRecord record_;
 };
 
 }  // namespace lur

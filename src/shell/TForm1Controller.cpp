@@ -136,7 +136,11 @@ bool TForm1Controller::SaveFileClick() { return files_.SaveFileClick(); }
 
 bool TForm1Controller::InPortButClick() { return transfer_.InPortButClick(); }
 
-bool TForm1Controller::OutPortClick() { return transfer_.OutPortClick(); }
+bool TForm1Controller::OutPortClick() {
+  if (!transfer_.OutPortClick()) return false;
+  if (compare_.VerifyAfterWrite()) compare_.VerifyWrite(transfer_.LastWrite());
+  return true;
+}
 
 void TForm1Controller::N1ParolClick(TPasswordDialog& dialog) { password_.N1ParolClick(dialog); }
 

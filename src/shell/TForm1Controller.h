@@ -7,6 +7,7 @@
 
 #include "shell/TConfigTransfer.h"
 #include "session/TEditorRegistry.h"
+#include "shell/TCompareFlow.h"
 #include "shell/TConfigController.h"
 #include "shell/TFPSWController.h"
 #include "shell/TFileOperations.h"
@@ -37,6 +38,8 @@ class TForm1Controller {
   TComPortClass& Link() { return context_.link; }
   TFPSWController& Password() { return password_; }
   TUnitsList& Units() { return units_; }
+  // The check after a write and "Сравнить с прибором".
+  TCompareFlow& Compare() { return compare_; }
 
   // Device number 1 for requests and configuration; nothing to edit yet.
   void FormCreate();
@@ -57,7 +60,10 @@ class TForm1Controller {
   bool OpenFileClick();   // F3
   bool SaveFileClick();   // F2
   bool InPortButClick();  // F9
-  bool OutPortClick();    // F10
+  // F10; a write that succeeded is then checked when the exchange settings
+  // ask for it (the check's outcome does not change the result).
+  bool OutPortClick();
+  bool CompareClick() { return compare_.CompareClick(); }  // ACompare
   void N1ParolClick(TPasswordDialog& dialog);
 
   // Whether the window behind a named button (ButProgDiskr, LocalNet1, ...)
@@ -82,6 +88,7 @@ class TForm1Controller {
   TFileOperations files_;
   TFPSWController password_;
   TUnitsList units_;
+  TCompareFlow compare_{context_};
 };
 
 }  // namespace lur

@@ -28,6 +28,7 @@ void TFormNastrController::FormShow(int requestDelay, int receiveDelay) {
   povt1Index = rememberedPovt1_;
   povt2Index = rememberedPovt2_;
   intervalIndex = rememberedInterval_;
+  verify = rememberedVerify_;
 }
 
 void TFormNastrController::UpDown1Click(int delta) { edit1 = std::clamp(edit1 + delta, 1, 100); }
@@ -39,6 +40,7 @@ int TFormNastrController::OKClick() {
   rememberedPovt1_ = povt1Index;
   rememberedPovt2_ = povt2Index;
   rememberedInterval_ = intervalIndex;
+  rememberedVerify_ = verify;
   return kModalOk;
 }
 
@@ -48,6 +50,7 @@ int TFormNastrController::FormClose() {
   povt1Index = rememberedPovt1_;
   povt2Index = rememberedPovt2_;
   intervalIndex = rememberedInterval_;
+  verify = rememberedVerify_;
   return kModalCancel;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The logic of the exchange settings dialog ("Настройка параметров обмена"):
-// the request delay (the only row shown), the hidden receive delay, retry
-// counts and timer interval, remembered for the run.
+// the request delay, the hidden receive delay, retry counts and timer
+// interval, and whether a whole write is read back and checked ("Проверять
+// после записи", on until the user turns it off), remembered for the run.
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ class TFormNastrController {
   int povt1Index = 1;
   int povt2Index = 1;
   int intervalIndex = 5;
+  bool verify = true;  // CBoxVerify
+
+  // The confirmed choice of CBoxVerify.
+  bool VerifyAfterWrite() const { return rememberedVerify_; }
 
   int RetriesStage1() const;
   int RetriesStage2() const;
@@ -40,6 +45,7 @@ class TFormNastrController {
   int rememberedPovt1_ = 1;
   int rememberedPovt2_ = 1;
   int rememberedInterval_ = 5;
+  bool rememberedVerify_ = true;
 };
 
 }  // namespace lur

@@ -32,6 +32,8 @@ class TPortSettingsFlow {
 
   TFormPortController& PortForm() { return port_; }
   TFormNastrController& NastrForm() { return nastr_; }
+  // "Проверять после записи" as last confirmed.
+  bool VerifyAfterWrite() const { return nastr_.VerifyAfterWrite(); }
 
  private:
   TComPortClass& link_;

@@ -163,14 +163,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(controller.Requests("01 11"), before);
     QCOMPARE(controller.Requests("01 45"), 0);
 
-    // Full level: the same module set, every page written.
+    // Full level: the same module set, every page written, then read back
+    // and found as sent.
     w.ui.script.shown.clear();
     w.config->Lur.FullAccess = 1;
     PressKey(w, Qt::Key_F10);
-    QCOMPARE(w.Texts(),
-             std::vector<std::string>{"Передаваемая конфигурация\nсоответствует конфигурации прибора"});
+    QCOMPARE(w.Texts(), (std::vector<std::string>{"Передаваемая конфигурация\nсоответствует конфигурации прибора",
+                                                  "Запись проверена: расхождений нет"}));
     QVERIFY(controller.Requests("01 45 0A") == 1);  // the exchange table
     QVERIFY(controller.Requests("01 45 28") == 1);  // the first input text page
+    QCOMPARE(controller.Requests("01 44 28"), 2);    // read by F9, and back after the write
     QVERIFY(!w.Child<QProgressBar>("ProgressBar1")->isVisible());
   }
 

@@ -20,6 +20,7 @@
 #include "shell/TPortSettingsFlow.h"
 #include "shell/views/TConfig.h"
 #include "shell/views/TFPSW.h"
+#include "shell/views/TFormCompare.h"
 
 namespace lur {
 namespace {
@@ -66,6 +67,8 @@ TForm1::TForm1(TForm1Controller& form, QWidget* parent) : QMainWindow(parent), f
   setWindowTitle("Программатор ЛУР - 05HMI");
   fpsw_ = new TFPSW(this);
   tconfig_ = new TConfig(this);
+  compare_ = new TFormCompare(form_.Ui(), this);
+  form_.Compare().SetWindow(compare_);
 
   BuildActions();
   BuildMenu();
@@ -129,6 +132,8 @@ void TForm1::BuildActions() {
   aNastr_ = make("ANastr", "Настройка обмена", QStyle::SP_FileDialogDetailedView, {}, [this] {
     if (settings_) settings_->NastrObmClick();
   });
+  aCompare_ = make("ACompare", "Сравнить с прибором", QStyle::SP_FileDialogContentsView, {},
+                   [this] { form_.CompareClick(); });
   aParol_ = make("AParol", "Замена пароля", QStyle::SP_DialogApplyButton, Qt::Key_F8,
                  [this] { form_.N1ParolClick(*fpsw_); });
 }
@@ -145,6 +150,7 @@ void TForm1::BuildMenu() {
   port->setObjectName("MPort");
   MenuItem(port, "MPortInput", "Ввод с СОМ-порта", aInPort_);
   MenuItem(port, "MPortOut", "Вывод на СОМ-порт", aOutPort_);
+  MenuItem(port, "MPortCompare", "Сравнить с прибором", aCompare_);
   MenuItem(port, "N1", "Настройка СОМ порта", aPort_);
   MenuItem(port, "N2", "Настройка обмена", aNastr_);
   // The exchange journal, a window of the program's own (it connects this).

@@ -23,6 +23,7 @@ class TForm1Controller;
 class TPortSettingsFlow;
 class TFPSW;
 class TConfig;
+class TFormCompare;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -43,6 +44,7 @@ class TForm1 : public QMainWindow {
   QProgressBar* ProgressBar() const { return progressBar1_; }
   TFPSW* PasswordDialog() const { return fpsw_; }
   TConfig* ConfigDialog() const { return tconfig_; }
+  TFormCompare* CompareWindow() const { return compare_; }
   // True while an operation runs (a transfer holds the window).
   bool Busy() const { return busy_ > 0; }
 
@@ -68,6 +70,7 @@ class TForm1 : public QMainWindow {
   TPortSettingsFlow* settings_ = nullptr;
   TFPSW* fpsw_;
   TConfig* tconfig_;
+  TFormCompare* compare_;
   int busy_ = 0;
 
   QAction* aCreatFile_;
@@ -77,6 +80,7 @@ class TForm1 : public QMainWindow {
   QAction* aOutPort_;
   QAction* aPort_;
   QAction* aNastr_;
+  QAction* aCompare_;
   QAction* aParol_;
   QMenu* menuParol_ = nullptr;
 

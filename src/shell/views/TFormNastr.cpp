@@ -1,5 +1,6 @@
 #include "shell/views/TFormNastr.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -61,14 +62,18 @@ TFormNastr::TFormNastr(TFormNastrController& form, QWidget* parent) : QDialog(pa
   povt1_ = HiddenCombo("CBoxPovt1", TFormNastrController::Povt1Items(), this);
   povt2_ = HiddenCombo("CBoxPovt2", TFormNastrController::Povt2Items(), this);
   interval_ = HiddenCombo("Interval_T", TFormNastrController::IntervalItems(), this);
+  verify_ = new QCheckBox("Проверять после записи", this);
+  verify_->setObjectName("CBoxVerify");
+  grid->addWidget(verify_, 2, 0, 1, 4);
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OK");
   ok->setDefault(true);
-  grid->addWidget(ok, 2, 0, 1, 4, Qt::AlignCenter);
+  grid->addWidget(ok, 3, 0, 1, 4, Qt::AlignCenter);
 
   connect(povt1_, &QComboBox::currentIndexChanged, this, [this](int i) { form_.povt1Index = i; });
   connect(povt2_, &QComboBox::currentIndexChanged, this, [this](int i) { form_.povt2Index = i; });
   connect(interval_, &QComboBox::currentIndexChanged, this, [this](int i) { form_.intervalIndex = i; });
+  connect(verify_, &QCheckBox::toggled, this, [this](bool on) { form_.verify = on; });
   connect(ok, &QPushButton::clicked, this, [this] {
     form_.OKClick();
     accept();
@@ -82,6 +87,7 @@ void TFormNastr::Show() {
   povt1_->setCurrentIndex(form_.povt1Index);
   povt2_->setCurrentIndex(form_.povt2Index);
   interval_->setCurrentIndex(form_.intervalIndex);
+  verify_->setChecked(form_.verify);
 }
 
 int TFormNastr::ExecForm() {

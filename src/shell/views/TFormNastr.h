@@ -3,6 +3,7 @@
 // request delay row and OK are shown; the hidden controls still carry values.
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QSpinBox;
@@ -27,6 +28,7 @@ class TFormNastr : public QDialog {
   QComboBox* povt1_;
   QComboBox* povt2_;
   QComboBox* interval_;
+  QCheckBox* verify_;
 };
 
 }  // namespace lur

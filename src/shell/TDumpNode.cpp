@@ -1,4 +1,4 @@
-#include "cli/TDumpNode.h"
+#include "shell/TDumpNode.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,8 +12,21 @@ std::string Words(const std::string& key) {
   return words;
 }
 
-std::string Join(const std::string& path, const std::string& part) {
-  return path.empty() ? part : path + ", " + part;
+// The path of a node: the steps from the root, and their words joined.
+struct TPath {
+  std::vector<TDumpStep> steps;
+  std::string where;
+
+  TPath Then(std::string words, bool element) const {
+    TPath next = *this;
+    next.where = where.empty() ? words : where + ", " + words;
+    next.steps.push_back({std::move(words), element});
+    return next;
+  }
+};
+
+void Add(std::vector<TDumpDifference>& out, const TPath& path, std::string before, std::string after) {
+  out.push_back({path.where, std::move(before), std::move(after), path.steps});
 }
 
 // The whole of a node as one JSON line, for a side that the other lacks.
@@ -35,30 +48,29 @@ std::string OneLine(const TDumpNode& node) {
   return text + "]";
 }
 
-void Compare(const TDumpNode& a, const TDumpNode& b, const std::string& path,
-             std::vector<TDumpDifference>& out) {
+void Compare(const TDumpNode& a, const TDumpNode& b, const TPath& path, std::vector<TDumpDifference>& out) {
   if (a.GetKind() != b.GetKind()) {
-    out.push_back({path, OneLine(a), OneLine(b)});
+    Add(out, path, OneLine(a), OneLine(b));
     return;
   }
   switch (a.GetKind()) {
     case TDumpNode::Kind::Scalar:
-      if (a.Literal() != b.Literal()) out.push_back({path, a.Literal(), b.Literal()});
+      if (a.Literal() != b.Literal()) Add(out, path, a.Literal(), b.Literal());
       return;
     case TDumpNode::Kind::Object: {
       for (const auto& [key, value] : a.Members()) {
         const auto it = std::find_if(b.Members().begin(), b.Members().end(),
                                      [&name = key](const auto& m) { return m.first == name; });
         if (it == b.Members().end()) {
-          out.push_back({Join(path, Words(key)), OneLine(value), ""});
+          Add(out, path.Then(Words(key), false), OneLine(value), "");
         } else {
-          Compare(value, it->second, Join(path, Words(key)), out);
+          Compare(value, it->second, path.Then(Words(key), false), out);
         }
       }
       for (const auto& [key, value] : b.Members()) {
         const bool inA = std::any_of(a.Members().begin(), a.Members().end(),
                                      [&name = key](const auto& m) { return m.first == name; });
-        if (!inA) out.push_back({Join(path, Words(key)), "", OneLine(value)});
+        if (!inA) Add(out, path.Then(Words(key), false), "", OneLine(value));
       }
       return;
     }
@@ -67,7 +79,7 @@ void Compare(const TDumpNode& a, const TDumpNode& b, const std::string& path,
       const auto& ib = b.Items();
       const std::size_t common = std::min(ia.size(), ib.size());
       for (std::size_t i = 0; i < common; ++i) {
-        Compare(ia[i], ib[i], Join(path, a.ItemName() + " " + std::to_string(i + 1)), out);
+        Compare(ia[i], ib[i], path.Then(a.ItemName() + " " + std::to_string(i + 1), true), out);
       }
       // Elements one side lacks (a 120-block file against a 60-block one):
       // one line for the whole run.
@@ -78,7 +90,7 @@ void Compare(const TDumpNode& a, const TDumpNode& b, const std::string& path,
         if (extra > 1) where += ".." + std::to_string(longer.size());
         const std::string what = extra > 1 ? std::to_string(extra) + " entries" : OneLine(longer[common]);
         const bool inA = ia.size() > ib.size();
-        out.push_back({Join(path, where), inA ? what : "", inA ? "" : what});
+        Add(out, path.Then(where, true), inA ? what : "", inA ? "" : what);
       }
       return;
     }
@@ -172,7 +184,7 @@ void TDumpNode::WriteJson(std::ostream& out) const {
 
 std::vector<TDumpDifference> CompareDumps(const TDumpNode& a, const TDumpNode& b) {
   std::vector<TDumpDifference> out;
-  Compare(a, b, "", out);
+  Compare(a, b, TPath{}, out);
   return out;
 }
 
