@@ -9,7 +9,7 @@
 #include <variant>
 
 #include "cli/LiveModuleTwins.h"
-#include "cli/TDumpNode.h"
+#include "shell/TDumpNode.h"
 #include "cli/TLurctlOptions.h"
 #include "link/TComPortClass.h"
 #include "link/TPageWriter.h"

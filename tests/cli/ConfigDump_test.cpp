@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "cli/TDumpNode.h"
+#include "shell/TDumpNode.h"
 #include "model/Cp1251.h"
 #include "shell/ConfigFileSamples.h"
 #include "ui/TScriptedUserInterface.h"

@@ -1,4 +1,4 @@
-#include "cli/FunctionBlockDump.h"
+#include "shell/FunctionBlockDump.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/FunctionBlockDump.h"
+#include "shell/FunctionBlockDump.h"
 #include "fb/TDiagramLayout.h"
 #include "fb/TFormFBCalcController.h"
 #include "fb/TFormFBController.h"
