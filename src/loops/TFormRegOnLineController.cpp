@@ -173,7 +173,7 @@ void TFormRegOnLineController::PollingChanged(bool on) {
 }
 
 int TFormRegOnLineController::Poll() {
-  // A tick that came while a write waited for its answer.
+  // A tick that came while a change waited for its answer or its box.
   if (writing_) return 0;
   if (!panelsMade_) {
     // Made once per showing: the timer switched off and on keeps them.
@@ -237,11 +237,7 @@ bool TFormRegOnLineController::Idle() const { return !writing_ && !(poller_ && p
 
 int TFormRegOnLineController::Send(std::uint8_t function, const std::uint8_t* data, int length) {
   std::array<std::uint8_t, kAnswerCapacity> answer{};
-  int code = 0;
-  {
-    TFlag writing(writing_);
-    code = session_.link.Transact(session_.addressing.AddressIndex(), function, length, data, answer);
-  }
+  int code = session_.link.Transact(session_.addressing.AddressIndex(), function, length, data, answer);
   // Both writes answer with the address and quantity (or value) they took.
   if (code == 0 && std::memcmp(answer.data() + 2, data, 4) != 0) code = kResultBadData;
   if (code != 0) Report(code);
@@ -286,8 +282,12 @@ void TFormRegOnLineController::SwitchMenu(bool automatic) {
 
 bool TFormRegOnLineController::AutoSwitchClick(int panel, bool down) {
   bool done = false;
-  if (ValidPanel(panel) && panels_[static_cast<std::size_t>(panel)].switches && Idle() &&
-      OutputAllowed(session_)) {
+  if (ValidPanel(panel) && panels_[static_cast<std::size_t>(panel)].switches && Idle()) {
+    TFlag busy(writing_);
+    if (!OutputAllowed(session_)) {
+      Changed();
+      return false;
+    }
     TRegOnLinePanel& p = panels_[static_cast<std::size_t>(panel)];
     const int coil = kStatusCoil + 8 * p.record;
     if (WriteCoil(coil + kAutomaticBit, down) == 0) {
@@ -309,6 +309,7 @@ bool TFormRegOnLineController::AutoSwitchClick(int panel, bool down) {
 bool TFormRegOnLineController::APSwitchClick(int panel, bool down) {
   bool done = false;
   if (ValidPanel(panel) && Idle()) {
+    TFlag busy(writing_);
     TRegOnLinePanel& p = panels_[static_cast<std::size_t>(panel)];
     // Pressed, it is taken only in automatic mode on a panel whose set point
     // may come from elsewhere; otherwise it pops back up.
@@ -325,6 +326,7 @@ bool TFormRegOnLineController::APSwitchClick(int panel, bool down) {
 
 bool TFormRegOnLineController::StepClick(int panel, bool up) {
   if (!ValidPanel(panel) || !panels_[static_cast<std::size_t>(panel)].switches || !Idle()) return false;
+  TFlag busy(writing_);
   if (!OutputAllowed(session_)) return false;
   const int record = panels_[static_cast<std::size_t>(panel)].record;
   return WriteCoil((up ? kStepUpCoil : kStepDownCoil) + record, true) == 0;
@@ -366,7 +368,9 @@ void TFormRegOnLineController::CloseEditor() {
 }
 
 bool TFormRegOnLineController::EditTextExit(const std::string& text) {
-  if (!editTextVisible || !ValidPanel(editPanel_)) return false;
+  // Left while a poll or a write waits: the editor stays for the next try.
+  if (!editTextVisible || !ValidPanel(editPanel_) || !Idle()) return false;
+  TFlag busy(writing_);
   TRegOnLinePanel& p = panels_[static_cast<std::size_t>(editPanel_)];
   const bool sp = editValue_ == TRegValue::SP;
   bool done = false;
@@ -377,7 +381,7 @@ bool TFormRegOnLineController::EditTextExit(const std::string& text) {
     session_.ui.InputError("EditText");
   } else if (!(typed.value >= lo && typed.value <= hi)) {
     session_.ui.InputError("EditText", RangeMessage(lo, hi));
-  } else if (Idle() && OutputAllowed(session_)) {
+  } else if (OutputAllowed(session_)) {
     const auto value = static_cast<float>(typed.value);
     const int start = kValueRegister + 6 * p.record + (sp ? 0 : 2);
     if (WriteFloat(start, value) == 0) {

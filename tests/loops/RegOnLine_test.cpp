@@ -254,6 +254,43 @@ TEST_F(RegOnLineTest, SwitchesAndStepsAreSentAndShowAtTheNextPoll) {
   EXPECT_TRUE(rig.ui.shown.empty());
 }
 
+// A user whose boxes stay open while time passes.
+struct TSlowUser : TScriptedUserInterface {
+  MsgAnswer Message(const TMessage& message) override {
+    if (whileOpen) whileOpen();
+    return TScriptedUserInterface::Message(message);
+  }
+  std::function<void()> whileOpen;
+};
+
+TEST(RegOnLineTicks, ATickDuringAChangeOrItsBoxSendsNoPoll) {
+  RegOnLineRig rig;
+  TSlowUser user;
+  TSession session{rig.config, rig.link, user, rig.addressing};
+  TFormRegOnLineController form{session};
+  form.AttachTimer(rig.timer);
+  ASSERT_TRUE(form.Open(1));
+  form.FormShow();
+  rig.clock.Advance(5000);         // one poll; the next tick in one second
+  rig.line.ForgetRequests();
+  rig.line.answerDelayMs = 3500;  // the write's answer comes after it
+  const int ticks = rig.timer.fired;
+  ASSERT_TRUE(form.StepClick(0, true));
+  EXPECT_GT(rig.timer.fired, ticks);
+  EXPECT_EQ(Sent(rig.line), (std::vector<Frame>{CoilFrame(106, true)}));
+
+  rig.line.answerDelayMs = 0;
+  rig.line.Fail({std::uint8_t{5}, 106}, ExceptionAnswer(4), 1);
+  user.whileOpen = [&] { rig.clock.Advance(6000); };
+  rig.line.ForgetRequests();
+  EXPECT_FALSE(form.StepClick(0, true));
+  EXPECT_EQ(rig.line.requests.size(), 1u);
+  EXPECT_EQ(user.shown.size(), 1u);
+  user.whileOpen = nullptr;
+  rig.clock.Advance(3000);  // polling goes on after a switch or step
+  EXPECT_EQ(rig.line.requests.size(), 3u);
+}
+
 TEST_F(RegOnLineTest, APIsTakenOnlyInAutomaticModeOnASetterOrInnerPanel) {
   struct Case {
     const char* what;
