@@ -108,7 +108,8 @@ bool LoadConfiguration(const TLoopArguments& a, TSession& session, std::string& 
   TMainState state;
   const std::function<void()> noRefresh;
   if (!a.configFile.empty()) {
-    if (TFileOperations(session.config, session.ui, state, noRefresh, noRefresh).OpenFile(a.configFile)) return true;
+    if (TFileOperations(session.config, session.ui, state, noRefresh, noRefresh).OpenFile(a.configFile))
+      return true;
     error = "the configuration file could not be opened";
     return false;
   }

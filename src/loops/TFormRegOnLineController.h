@@ -37,12 +37,12 @@ enum class TRegOnLineMenu { ChangeSP, ChangeOUT, Count };
 
 // One regulator panel (TPanRegVis) as the controller knows it.
 struct TRegOnLinePanel {
-  int record = 0;        // the regulator r = 0..5 it shows
-  int left = 20;         // 20 for the outer (or only) panel, 220 for a cascade's inner one
+  int record = 0;  // the regulator r = 0..5 it shows
+  int left = 20;   // 20 for the outer (or only) panel, 220 for a cascade's inner one
   int top = 10;
-  bool switches = true;  // "+", "-", "AP" and the automatic switch (not for a signal repeater)
+  bool switches = true;    // "+", "-", "AP" and the automatic switch (not for a signal repeater)
   bool apAllowed = false;  // "AP" may be pressed: a setter loop's main panel, a cascade's inner one
-  double low = 0;        // the controlled variable's scale, for PV and SP
+  double low = 0;          // the controlled variable's scale, for PV and SP
   double high = 0;
   // What the panel shows; nullopt until the first poll brought it.
   std::optional<float> sp;
@@ -52,7 +52,7 @@ struct TRegOnLinePanel {
   std::optional<bool> ap;         // the "AP" switch down
   bool inputLampRed = true;       // as the panel is made: input red, output green
   bool outputLampRed = false;
-  bool skyBlue = false;           // a click on the panel toggles clSkyBlue / clBtnFace
+  bool skyBlue = false;  // a click on the panel toggles clSkyBlue / clBtnFace
 };
 
 // Which value the in-place editor changes.

@@ -37,7 +37,8 @@ std::string ValueText(double value) {
 }
 
 std::optional<int> BarHeight(double value, double low, double high, int scaleHeight) {
-  if (!std::isfinite(value) || !std::isfinite(low) || !std::isfinite(high) || !(high > low) || scaleHeight <= 0) {
+  if (!std::isfinite(value) || !std::isfinite(low) || !std::isfinite(high) || !(high > low) ||
+      scaleHeight <= 0) {
     return std::nullopt;
   }
   // Computed in double and clamped before the conversion, so a huge value

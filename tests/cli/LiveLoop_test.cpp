@@ -2,12 +2,10 @@
 // configuration read first (or taken from a file), the window's polls, the
 // one change made through the window's operations, the password, and
 // failures ending in exit 1 with the message on stderr.
-#include "cli/LiveLoopTwin.h"
-
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -16,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/LiveLoopTwin.h"
 #include "link/TComPortClass.h"
 #include "loops/RegOnLineFixture.h"
 #include "model/TConfiguration.h"
@@ -30,18 +29,31 @@ namespace {
 
 // The warning of the limited level as the terminal prints it, on one line.
 const char* const kNoAccessLine = "Ваш уровень доступа не позволяет производить вывод в СОМ-порт";
-const std::vector<std::string> kPassword = {"--password", "9362", "--password-file", "/nonexistent/FParol.dat"};
+const std::vector<std::string> kPassword = {"--password", "9362", "--password-file",
+                                            "/nonexistent/FParol.dat"};
 
 Frame CoilFrame(int coil, bool on) {
-  return {1, 5, static_cast<std::uint8_t>(coil >> 8), static_cast<std::uint8_t>(coil & 0xFF),
-          static_cast<std::uint8_t>(on ? 0xFF : 0), 0};
+  return {1,
+          5,
+          static_cast<std::uint8_t>(coil >> 8),
+          static_cast<std::uint8_t>(coil & 0xFF),
+          static_cast<std::uint8_t>(on ? 0xFF : 0),
+          0};
 }
 Frame FloatFrame(int reg, float value) {
   std::uint32_t bits = 0;
   std::memcpy(&bits, &value, sizeof bits);
-  return {1, 16, static_cast<std::uint8_t>(reg >> 8), static_cast<std::uint8_t>(reg & 0xFF), 0, 2, 4,
-          static_cast<std::uint8_t>(bits >> 24), static_cast<std::uint8_t>(bits >> 16),
-          static_cast<std::uint8_t>(bits >> 8), static_cast<std::uint8_t>(bits)};
+  return {1,
+          16,
+          static_cast<std::uint8_t>(reg >> 8),
+          static_cast<std::uint8_t>(reg & 0xFF),
+          0,
+          2,
+          4,
+          static_cast<std::uint8_t>(bits >> 24),
+          static_cast<std::uint8_t>(bits >> 16),
+          static_cast<std::uint8_t>(bits >> 8),
+          static_cast<std::uint8_t>(bits)};
 }
 
 class LiveLoopTest : public ::testing::Test {
@@ -116,9 +128,9 @@ TEST_F(LiveLoopTest, JsonPollsPrintThePanelsAfterTheConfigurationIsRead) {
 
   const std::vector<std::string> lines = Lines();
   ASSERT_EQ(lines.size(), 2u);
-  for (const char* part : {"\"view\":\"loop\"", "\"reg1\":1", "\"reg2\":2", "\"sp2\":7.3", "\"out1\":42.5",
-                           "\"auto1\":true", "\"in_lamp1\":\"red\"", "\"out_lamp1\":\"green\"",
-                           "\"change_sp\":true", "\"change_out\":false"}) {
+  for (const char* part :
+       {"\"view\":\"loop\"", "\"reg1\":1", "\"reg2\":2", "\"sp2\":7.3", "\"out1\":42.5", "\"auto1\":true",
+        "\"in_lamp1\":\"red\"", "\"out_lamp1\":\"green\"", "\"change_sp\":true", "\"change_out\":false"}) {
     EXPECT_NE(lines[1].find(part), std::string::npos) << part << " in " << lines[1];
   }
 }
@@ -131,8 +143,10 @@ TEST_F(LiveLoopTest, AChangeSendsTheWindowsFrameAndShowsAtTheNextPoll) {
     const char* shown;  // in the poll's line after the change
   };
   const Case cases[] = {
-      {"set point of a cascade's inner regulator", {"1", "--sp", "7.75", "--panel", "2"},
-       {FloatFrame(678, 7.75f)}, "\"sp2\":7.75"},
+      {"set point of a cascade's inner regulator",
+       {"1", "--sp", "7.75", "--panel", "2"},
+       {FloatFrame(678, 7.75f)},
+       "\"sp2\":7.75"},
       {"output in manual mode", {"2", "--out", "55,5"}, {FloatFrame(686, 55.5f)}, "\"out1\":55.5"},
       {"manual", {"3", "--auto", "off"}, {CoilFrame(808, false), CoilFrame(809, false)}, "\"auto1\":false"},
       {"automatic", {"3", "--auto", "on"}, {CoilFrame(808, true)}, "\"auto1\":true"},
@@ -143,7 +157,8 @@ TEST_F(LiveLoopTest, AChangeSendsTheWindowsFrameAndShowsAtTheNextPoll) {
     SCOPED_TRACE(c.what);
     line.ForgetRequests();
     out.str("");
-    ASSERT_EQ(Run(c.args, {"--json", "--count", "1", "--password", "9362", "--password-file", "/nonexistent/p"}), 0)
+    ASSERT_EQ(
+        Run(c.args, {"--json", "--count", "1", "--password", "9362", "--password-file", "/nonexistent/p"}), 0)
         << err.str() << Boxes();
     EXPECT_EQ(Writes(), c.frames);
     EXPECT_NE(out.str().find(c.shown), std::string::npos) << out.str();
@@ -160,14 +175,22 @@ TEST_F(LiveLoopTest, RefusedChangesSendNothingAndExitOneWithTheirMessage) {
   const Case cases[] = {
       {"no password", {"3", "--auto", "off"}, kNoAccessLine, "lurctl: loop: the change was not made"},
       {"no password for a value", {"1", "--sp", "1"}, kNoAccessLine, "the change was not made"},
-      {"wrong password", {"3", "--step", "up", "--password", "1"}, "Введенный пароль неверен",
+      {"wrong password",
+       {"3", "--step", "up", "--password", "1"},
+       "Введенный пароль неверен",
        "the password was refused"},
-      {"output out of range", {"2", "--out", "120", "--password", "9362"}, "Величина вне диапазона 0 - 100",
+      {"output out of range",
+       {"2", "--out", "120", "--password", "9362"},
+       "Величина вне диапазона 0 - 100",
        "the change was not made"},
-      {"set point in manual mode", {"2", "--sp", "5", "--password", "9362"}, "",
+      {"set point in manual mode",
+       {"2", "--sp", "5", "--password", "9362"},
+       "",
        "\"Изменить SP\" is disabled: the regulator is in manual mode"},
       {"AP on a single loop", {"2", "--ap", "on", "--password", "9362"}, "", "\"AP\" is taken only"},
-      {"a second panel of a single loop", {"2", "--step", "up", "--panel", "2", "--password", "9362"}, "",
+      {"a second panel of a single loop",
+       {"2", "--step", "up", "--panel", "2", "--password", "9362"},
+       "",
        "loop 2 has no panel 2"},
       {"no such loop", {"5", "--json"}, "", "the configuration holds no loop 5"},
   };
@@ -213,7 +236,8 @@ TEST_F(LiveLoopTest, AConfigurationFileTakesThePlaceOfTheRead) {
   out.str("");
   config = std::make_unique<TConfiguration>();
   TSession fresh{*config, link, ui, addressing};
-  ASSERT_EQ(RunLiveView(ProgramLiveViews(), {"loop", "1", "--config", file, "--count", "1"}, fresh, clock, out, err),
+  ASSERT_EQ(RunLiveView(ProgramLiveViews(), {"loop", "1", "--config", file, "--count", "1"}, fresh, clock,
+                        out, err),
             0)
       << err.str() << Boxes();
   EXPECT_EQ(line.Count(0x44), 0);
@@ -222,7 +246,8 @@ TEST_F(LiveLoopTest, AConfigurationFileTakesThePlaceOfTheRead) {
   std::filesystem::remove(file);
 
   err.str("");
-  EXPECT_EQ(RunLiveView(ProgramLiveViews(), {"loop", "1", "--config", "/nonexistent/x.lur"}, fresh, clock, out, err),
+  EXPECT_EQ(RunLiveView(ProgramLiveViews(), {"loop", "1", "--config", "/nonexistent/x.lur"}, fresh, clock,
+                        out, err),
             1);
   EXPECT_NE(err.str().find("the configuration file could not be opened"), std::string::npos);
 }
@@ -236,10 +261,16 @@ TEST(LiveLoopArguments, MistakesAreUsageErrors) {
   TConfiguration config;
   TFixedAddressing addressing{0, 0};
   TSession session{config, link, ui, addressing};
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"loop"}, {"loop", "0"}, {"loop", "7"}, {"loop", "1", "2"}, {"loop", "1", "--auto", "maybe"},
-           {"loop", "1", "--sp"}, {"loop", "1", "--sp", "1", "--out", "2"}, {"loop", "1", "--panel", "3"},
-           {"loop", "1", "--bogus"}}) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"loop"},
+                                             {"loop", "0"},
+                                             {"loop", "7"},
+                                             {"loop", "1", "2"},
+                                             {"loop", "1", "--auto", "maybe"},
+                                             {"loop", "1", "--sp"},
+                                             {"loop", "1", "--sp", "1", "--out", "2"},
+                                             {"loop", "1", "--panel", "3"},
+                                             {"loop", "1", "--bogus"}}) {
     std::ostringstream out, err;
     EXPECT_EQ(RunLiveView(ProgramLiveViews(), args, session, clock, out, err), 2) << args.size();
     EXPECT_NE(err.str().find("takes N"), std::string::npos) << err.str();

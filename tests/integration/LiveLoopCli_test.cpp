@@ -18,7 +18,8 @@ using test::TempDir;
 
 struct Lurctl {
   int Run(std::vector<std::string> args, const std::string& port) {
-    std::vector<std::string> argv = {BuiltProgram("cli/lurctl"), "--port", port, "--stop", "1", "live", "loop", "1"};
+    std::vector<std::string> argv = {
+        BuiltProgram("cli/lurctl"), "--port", port, "--stop", "1", "live", "loop", "1"};
     argv.insert(argv.end(), args.begin(), args.end());
     out.clear();
     err.clear();
@@ -66,9 +67,10 @@ TEST(LiveLoopCli, ARefusedWriteExitsOneWithTheControllersWords) {
   Simulator sim(dir, {"--modules", "173E0000", "--live-exception", "5:784:4"});
   ASSERT_TRUE(sim.Ready()) << sim.Log();
   Lurctl lurctl;
-  EXPECT_EQ(lurctl.Run({"--auto", "off", "--count", "1", "--password", "9362", "--password-file", dir.File("none")},
-                       sim.link),
-            1);
+  EXPECT_EQ(
+      lurctl.Run({"--auto", "off", "--count", "1", "--password", "9362", "--password-file", dir.File("none")},
+                 sim.link),
+      1);
   EXPECT_TRUE(lurctl.Said("ошибка обмена 04")) << lurctl.err;
   EXPECT_TRUE(lurctl.out.empty());
 }

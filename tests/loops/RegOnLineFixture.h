@@ -58,7 +58,8 @@ struct RegOnLineRig {
     link.PortName = "COM1";
     std::array<std::uint8_t, kAnswerCapacity> answer{};
     if (link.Transact(0, fn::kIdentity, 0, nullptr, answer) == kResultOk) {
-      config.Serv.SetIdentityFromAnswer(fn::kIdentity, std::span<const std::uint8_t>(answer).first(3 + 15 + 2));
+      config.Serv.SetIdentityFromAnswer(fn::kIdentity,
+                                        std::span<const std::uint8_t>(answer).first(3 + 15 + 2));
     }
     FillFourLoops(config.Reg);
     config.MBA.SetMinSkText("-50,5", 0, 0);

@@ -5,10 +5,10 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <optional>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -197,8 +197,12 @@ TEST_F(RegOnLineTest, TheMenuFollowsTheLastPanelAfterAPollAndTheRightClickedOneW
 // ---- writes ------------------------------------------------------------------------------
 
 Frame CoilFrame(int coil, bool on) {
-  return {1, 5, static_cast<std::uint8_t>(coil >> 8), static_cast<std::uint8_t>(coil & 0xFF),
-          static_cast<std::uint8_t>(on ? 0xFF : 0), 0};
+  return {1,
+          5,
+          static_cast<std::uint8_t>(coil >> 8),
+          static_cast<std::uint8_t>(coil & 0xFF),
+          static_cast<std::uint8_t>(on ? 0xFF : 0),
+          0};
 }
 Frame FloatFrame(int reg, float value) {
   std::uint32_t bits = 0;
@@ -241,7 +245,8 @@ TEST_F(RegOnLineTest, SwitchesAndStepsAreSentAndShowAtTheNextPoll) {
   ASSERT_TRUE(form.StepClick(0, true));
   ASSERT_TRUE(form.StepClick(0, true));
   ASSERT_TRUE(form.StepClick(0, false));
-  EXPECT_EQ(Sent(rig.line), (std::vector<Frame>{CoilFrame(107, true), CoilFrame(107, true), CoilFrame(115, true)}));
+  EXPECT_EQ(Sent(rig.line),
+            (std::vector<Frame>{CoilFrame(107, true), CoilFrame(107, true), CoilFrame(115, true)}));
   NextPoll();
   EXPECT_EQ(form.Panels()[0].out, 43.5f);
   EXPECT_EQ(form.Panels()[0].automatic, false);
@@ -271,7 +276,7 @@ TEST(RegOnLineTicks, ATickDuringAChangeOrItsBoxSendsNoPoll) {
   form.AttachTimer(rig.timer);
   ASSERT_TRUE(form.Open(1));
   form.FormShow();
-  rig.clock.Advance(5000);         // one poll; the next tick in one second
+  rig.clock.Advance(5000);  // one poll; the next tick in one second
   rig.line.ForgetRequests();
   rig.line.answerDelayMs = 3500;  // the write's answer comes after it
   const int ticks = rig.timer.fired;
@@ -300,10 +305,8 @@ TEST_F(RegOnLineTest, APIsTakenOnlyInAutomaticModeOnASetterOrInnerPanel) {
     bool taken;
   };
   const Case cases[] = {
-      {"a cascade's inner panel", 0, 1, false, true},
-      {"a cascade's outer panel", 0, 0, false, false},
-      {"a single loop", 1, 0, false, false},
-      {"a setter loop in manual mode", 2, 0, true, false},
+      {"a cascade's inner panel", 0, 1, false, true}, {"a cascade's outer panel", 0, 0, false, false},
+      {"a single loop", 1, 0, false, false},          {"a setter loop in manual mode", 2, 0, true, false},
       {"a signal repeater", 3, 0, false, false},
   };
   for (const Case& c : cases) {
@@ -541,8 +544,8 @@ TEST(PanRegVisModel, MarksAndValuesCarryTheirDecimalBands) {
     double value;
     const char* text;
   };
-  for (const Case c : {Case{100, "100,00"}, Case{100.5, "100,5"}, Case{-1000, "-1000,0"}, Case{1000.4, "1000"},
-                       Case{0.005, "0,01"}, Case{std::nan(""), ""}}) {
+  for (const Case c : {Case{100, "100,00"}, Case{100.5, "100,5"}, Case{-1000, "-1000,0"},
+                       Case{1000.4, "1000"}, Case{0.005, "0,01"}, Case{std::nan(""), ""}}) {
     EXPECT_EQ(ValueText(c.value), c.text) << c.value;
   }
 }

@@ -26,7 +26,8 @@ class RegulatorsTest : public ::testing::Test {
     options.modules = *ModuleSet::ParseTypes("173E0000");
     const ModuleSet modules(options.modules, options.display);
     controller_ = std::make_unique<SimController>(
-        options, MakeDefaultPages(modules, options.functionBlocks), [] { return std::int64_t{0}; }, ClockTime{});
+        options, MakeDefaultPages(modules, options.functionBlocks), [] { return std::int64_t{0}; },
+        ClockTime{});
     return *controller_;
   }
   std::optional<Bytes> Ask(const Bytes& request) { return controller_->Answer(request); }
@@ -50,9 +51,10 @@ class RegulatorsTest : public ::testing::Test {
   std::optional<Bytes> AskFloat(int reg, float value) {
     std::uint32_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
-    return Ask(Request(1, 16, {reg >> 8, reg & 0xFF, 0, 2, 4, static_cast<int>(bits >> 24),
-                               static_cast<int>(bits >> 16 & 0xFF), static_cast<int>(bits >> 8 & 0xFF),
-                               static_cast<int>(bits & 0xFF)}));
+    return Ask(Request(
+        1, 16,
+        {reg >> 8, reg & 0xFF, 0, 2, 4, static_cast<int>(bits >> 24), static_cast<int>(bits >> 16 & 0xFF),
+         static_cast<int>(bits >> 8 & 0xFF), static_cast<int>(bits & 0xFF)}));
   }
   bool WriteFloat(int reg, float value) {
     const std::optional<Bytes> answer = AskFloat(reg, value);
@@ -174,7 +176,8 @@ TEST_F(RegulatorsTest, LiveFaultsMatchCoilAndRegisterWritesByAddress) {
 }
 
 TEST(RegulatorsCommandLine, CoilPresetsRepeatAndRefuseNonsense) {
-  const auto result = ParseCommandLine({"--link", "/tmp/p", "--coil", "790=1", "--coil=0x310=0", "--coil", "790=0"});
+  const auto result =
+      ParseCommandLine({"--link", "/tmp/p", "--coil", "790=1", "--coil=0x310=0", "--coil", "790=0"});
   ASSERT_TRUE(result.line) << result.error;
   EXPECT_EQ(result.line->options.presetCoils, (std::map<int, bool>{{790, false}, {784, false}}));
   for (const char* bad : {"790", "790=2", "=1", "4864=1", "x=1", "790=1=1"}) {

@@ -34,11 +34,14 @@ QLineEdit* Field(const char* name, QWidget* parent) {
   return edit;
 }
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
 
 }  // namespace
 
-TFormRegOnLine::TFormRegOnLine(TFormRegOnLineController& form, QWidget* parent) : QDialog(parent), form_(form) {
+TFormRegOnLine::TFormRegOnLine(TFormRegOnLineController& form, QWidget* parent)
+    : QDialog(parent), form_(form) {
   setObjectName("FormRegOnLine");
   setWindowTitle("Режим on line");
   auto* column = new QVBoxLayout(this);
@@ -143,8 +146,10 @@ void TFormRegOnLine::MakePanels() {
     connect(panel, &TPanRegVis::Clicked, this, [this, index] { form_.PanelClick(index); });
     connect(panel, &TPanRegVis::RightClicked, this,
             [this, index, panel](const QPoint& at) { PanelMenu(index, panel->mapToGlobal(at)); });
-    connect(panel, &TPanRegVis::AutoSwitched, this, [this, index](bool down) { form_.AutoSwitchClick(index, down); });
-    connect(panel, &TPanRegVis::APSwitched, this, [this, index](bool down) { form_.APSwitchClick(index, down); });
+    connect(panel, &TPanRegVis::AutoSwitched, this,
+            [this, index](bool down) { form_.AutoSwitchClick(index, down); });
+    connect(panel, &TPanRegVis::APSwitched, this,
+            [this, index](bool down) { form_.APSwitchClick(index, down); });
     connect(panel, &TPanRegVis::StepUp, this, [this, index] { form_.StepClick(index, true); });
     connect(panel, &TPanRegVis::StepDown, this, [this, index] { form_.StepClick(index, false); });
     panel->show();
@@ -215,8 +220,8 @@ void TFormRegOnLine::Refresh() {
     if (w->SkyBlue() != p.skyBlue) w->SetSkyBlue(p.skyBlue);
   }
 
-  const bool editing = form_.editTextVisible && form_.EditPanel() >= 0 &&
-                       form_.EditPanel() < static_cast<int>(panels.size());
+  const bool editing =
+      form_.editTextVisible && form_.EditPanel() >= 0 && form_.EditPanel() < static_cast<int>(panels.size());
   if (editing) {
     const TRegOnLinePanel& p = panels[static_cast<std::size_t>(form_.EditPanel())];
     editText_->move(p.left + kEditorLeft, p.top + kEditorTop);

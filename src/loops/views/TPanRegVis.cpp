@@ -74,7 +74,8 @@ QImage TPanRegVis::HandAutGlyphs() {
       return;
     }
     p.drawRoundedRect(QRectF(5, 9, 10, 8), 2, 2);  // palm
-    for (int f = 0; f < 4; ++f) p.drawLine(QPointF(6 + 2.7 * f, 9), QPointF(6 + 2.7 * f, 3 + (f == 0 || f == 3 ? 2 : 0)));
+    for (int f = 0; f < 4; ++f)
+      p.drawLine(QPointF(6 + 2.7 * f, 9), QPointF(6 + 2.7 * f, 3 + (f == 0 || f == 3 ? 2 : 0)));
     p.drawLine(QPointF(15, 13), QPointF(18, 9));  // thumb
   });
 }
@@ -209,7 +210,8 @@ void TPanRegVis::DrawScale(QPainter& painter, const TScaleMarks& marks, int axis
   for (int k = 0; k <= 10; ++k) {
     const int y = bottom - k * kScaleHeight / 10;
     painter.drawLine(textLeft ? axis - 4 : axis, y, textLeft ? axis : axis + 4, y);
-    const QRect box = textLeft ? QRect(2, y - 6, axis - 7, 12) : QRect(axis + 6, y - 6, kWidth - axis - 8, 12);
+    const QRect box =
+        textLeft ? QRect(2, y - 6, axis - 7, 12) : QRect(axis + 6, y - 6, kWidth - axis - 8, 12);
     painter.drawText(box, (textLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
                      QString::fromStdString(marks[static_cast<std::size_t>(k)]));
   }

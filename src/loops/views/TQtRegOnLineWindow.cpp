@@ -9,7 +9,8 @@
 
 namespace lur {
 
-TQtRegOnLineWindow::TQtRegOnLineWindow(TSession& session, QWidget* editor) : session_(session), editor_(editor) {}
+TQtRegOnLineWindow::TQtRegOnLineWindow(TSession& session, QWidget* editor)
+    : session_(session), editor_(editor) {}
 
 TQtRegOnLineWindow::~TQtRegOnLineWindow() = default;
 
