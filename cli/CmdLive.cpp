@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "cli/LiveLoopTwin.h"
 #include "cli/LiveModuleTwins.h"
 #include "shell/TDumpNode.h"
 #include "cli/TLurctlOptions.h"
@@ -159,7 +160,7 @@ void PrintPoll(std::ostream& out, const TLiveOptions& options, int poll, std::in
 
 TLiveRegistry ProgramLiveViews() {
   // Each live window's twin is listed here by the window that owns it.
-  return {ModuleInputsTwin(), ModuleOutputsTwin()};
+  return {ModuleInputsTwin(), ModuleOutputsTwin(), LoopOnLineTwin()};
 }
 
 const TLiveTwin* FindLiveTwin(const TLiveRegistry& registry, std::string_view name) {

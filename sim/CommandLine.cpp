@@ -70,6 +70,8 @@ std::string UsageText() {
          "  --live-toggle MS      the discrete input states flip every MS milliseconds\n"
          "  --faulty SLOT         the module in SLOT 1..8 reports a fault (repeatable)\n"
          "  --unreliable N        discrete signal N 1..192 reports itself unreliable (repeatable)\n"
+         "  --coil ADDR=0|1       coil ADDR starts off or on, e.g. a regulator's lamps 790/791 + 8r,\n"
+         "                        its \"AP\" 785 + 8r or automatic mode 784 + 8r (repeatable)\n"
          "  --pace BAUD           delay each answer by its wire time at BAUD\n"
          "  --corrupt-after-write PAGE:OFFSET\n"
          "                        after each write of PAGE, invert the byte at OFFSET (after the\n"
@@ -172,6 +174,15 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       const auto n = number(1, 192);
       if (!n) return fail("--unreliable needs a signal 1..192");
       o.unreliableSignals.insert(static_cast<int>(*n));
+    } else if (name == "--coil") {
+      const auto text = value();
+      const auto eq = text ? text->find('=') : std::string::npos;
+      const auto coil = eq != std::string::npos ? ParseCode(std::string_view(*text).substr(0, eq), 0, 0x12FF)
+                                                : std::nullopt;
+      const auto on = eq != std::string::npos ? ParseNumber(std::string_view(*text).substr(eq + 1), 0, 1)
+                                              : std::nullopt;
+      if (!coil || !on) return fail("--coil needs ADDR=0 or ADDR=1 with a coil address 0..4863");
+      o.presetCoils[static_cast<int>(*coil)] = *on == 1;
     } else if (name == "--verbose") {
       if (!flag(line.verbose)) return fail("--verbose takes no value");
     } else if (name == "--bad-crc") {

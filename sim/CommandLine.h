@@ -4,7 +4,7 @@
 //          [--silent] [--bad-crc N] [--truncate N] [--busy-polls K] [--busy-forever]
 //          [--exception PAGE:CODE]... [--poll-exception CODE] [--poll-truncate]
 //          [--mute FUNC:START]... [--live-exception FUNC:START:CODE]... [--live-toggle MS]
-//          [--faulty SLOT]... [--unreliable N]...
+//          [--faulty SLOT]... [--unreliable N]... [--coil ADDR=0|1]...
 //          [--pace BAUD] [--corrupt-after-write PAGE:OFFSET] [--config FILE] [--save FILE] [--verbose]
 // Every option with a value also takes the form --option=value.
 #include <optional>

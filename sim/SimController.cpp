@@ -33,10 +33,16 @@ SimController::SimController(const SimOptions& options, PageStore pages, Control
       pages_(std::move(pages)),
       analog_(modules_, pages_),
       live_(modules_, pages_, analog_),
+      regulators_(live_, analog_),
       clock_(clockStart, now),
       now_(std::move(now)),
       startMs_(now_()),
       address_(options.device) {
+  regulators_.Follow(pages_.Find(kRegulatorPage));
+  // Presets come last: they are what the controller shows at the start.
+  for (const auto& [coil, on] : options_.presetCoils) {
+    if (coil >= 0 && coil < LiveData::kCoilCount) live_.SetCoil(coil, on);
+  }
   for (const LiveRequest& r : options_.mutedRequests) {
     optionFaults_.Add({r.function, r.start}, {AnswerFault::Silence});
   }
@@ -217,6 +223,7 @@ SimController::Frame SimController::WritePage(std::span<const std::uint8_t> requ
       stored[static_cast<std::size_t>(corrupt->offset)] ^= 0xFF;
     }
     pages_.Put(page, std::move(stored));
+    regulators_.Follow(pages_.Find(kRegulatorPage));
   }
   if (pageWritten_) pageWritten_(page, bytes);
   const std::uint8_t echoedPage[] = {page};
@@ -318,7 +325,7 @@ SimController::Frame SimController::WriteCoil(std::span<const std::uint8_t> requ
   const int value = BigEndian(request, 4);
   if (value != 0xFF00 && value != 0x0000) return Exception(fn::kWriteCoil, kIllegalValue);
   if (address >= LiveData::kCoilCount) return Exception(fn::kWriteCoil, kIllegalAddress);
-  live_.SetCoil(address, value == 0xFF00);
+  if (!regulators_.WriteCoil(address, value == 0xFF00)) live_.SetCoil(address, value == 0xFF00);
   return Echo(request);
 }
 
@@ -327,6 +334,7 @@ SimController::Frame SimController::WriteRegister(std::span<const std::uint8_t> 
   const int address = BigEndian(request, 2);
   if (address >= LiveData::kRegisterCount) return Exception(fn::kWriteRegister, kIllegalAddress);
   live_.SetHoldingRegister(address, static_cast<std::uint16_t>(BigEndian(request, 4)));
+  regulators_.RegistersWritten(address, 1);
   return Echo(request);
 }
 
@@ -362,6 +370,7 @@ SimController::Frame SimController::WriteRegisters(std::span<const std::uint8_t>
     live_.SetHoldingRegister(
         start + i, static_cast<std::uint16_t>(BigEndian(request, 7 + 2 * static_cast<std::size_t>(i))));
   }
+  regulators_.RegistersWritten(start, count);
   Frame answer(request.begin(), request.begin() + 6);
   answer.resize(8);
   return answer;

@@ -12,7 +12,9 @@
 //   completion poll already goes to the new number.
 // - 14 completion poll: an echo of the request, or exception 6 while busy.
 // - 1, 2, 3, 4, 5, 6, 15, 16: standard Modbus on the live maps, exception 2
-//   for addresses outside them, 3 for bad quantities or values.
+//   for addresses outside them, 3 for bad quantities or values. The
+//   regulators' values and switches follow the regulator page held
+//   (Regulators); their step coils are momentary.
 // - 0x46 clock broadcast (address 0): sets the clock, never answered.
 // - 0x47 analog states: 8 bytes a channel.
 // - anything else: exception 1. A frame with a bad CRC or for another address
@@ -33,6 +35,7 @@
 #include "sim/LiveData.h"
 #include "sim/ModuleSet.h"
 #include "sim/PageStore.h"
+#include "sim/Regulators.h"
 #include "sim/SimOptions.h"
 
 namespace lur::sim {
@@ -103,6 +106,7 @@ class SimController {
   PageStore pages_;
   AnalogChannels analog_;
   LiveData live_;
+  Regulators regulators_;
   ControllerClock clock_;
   ControllerClock::MsSource now_;
   std::int64_t startMs_;

@@ -44,6 +44,9 @@ struct SimOptions {
   // signals reported unreliable (1..192: coil 1056 + n - 1 reads 1).
   std::set<int> faultySlots;
   std::set<int> unreliableSignals;
+  // Coils set at the start, after the regulators took their modes (lamps,
+  // "AP", automatic): address -> state.
+  std::map<int, bool> presetCoils;
 
   unsigned paceBaud = 0;  // delay each answer by the wire time at this rate (0: answer at once)
 
