@@ -58,9 +58,11 @@ TLurprog::TLurprog(const QString& port)
   relayModules_ = std::make_unique<TQtRelayModuleEditor>(session_, editors_, ui_, window_.get());
   relayModules_->Register();
   loopDialog_ = std::make_unique<TQtLoopDialog>(session_, editors_, window_.get());
-  loops_ = std::make_unique<TQtLoopEditor>(session_, editors_, ui_, TLoopWindows{&loopDialog_->Dialog(), nullptr},
-                                           window_.get());
+  loopOnLine_ = std::make_unique<TQtRegOnLineWindow>(session_, window_.get());
+  loops_ = std::make_unique<TQtLoopEditor>(session_, editors_, ui_,
+                                           TLoopWindows{&loopDialog_->Dialog(), loopOnLine_.get()}, window_.get());
   loopDialog_->SetParent(loops_->Window());
+  loopOnLine_->SetEditor(loops_->Window());
   loops_->Register();
   moduleLive_ = std::make_unique<TQtModuleLiveViews>(session_, editors_, &ui_, window_.get());
   moduleLive_->Register();

@@ -15,6 +15,7 @@
 #include "live/views/TQtModuleLiveViews.h"
 #include "loops/views/TQtLoopDialog.h"
 #include "loops/views/TQtLoopEditor.h"
+#include "loops/views/TQtRegOnLineWindow.h"
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
 #include "model/TConfiguration.h"
@@ -87,8 +88,10 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtDetailWindows> details_;
   std::unique_ptr<TQtSensorTypeEditor> sensorTypes_;
   std::unique_ptr<TQtRelayModuleEditor> relayModules_;
-  // The regulator editor and the loop dialog it programs loops with.
+  // The regulator editor, the loop dialog it programs loops with and the
+  // on-line view of a loop.
   std::unique_ptr<TQtLoopDialog> loopDialog_;
+  std::unique_ptr<TQtRegOnLineWindow> loopOnLine_;
   std::unique_ptr<TQtLoopEditor> loops_;
   // The function block editor, opened from the discrete editor.
   std::unique_ptr<TQtFBEditor> functionBlocks_;

@@ -2,11 +2,9 @@
 
 #include <cstring>
 
-#include "sim/PageCatalogue.h"
-
 namespace lur::sim {
 
-LiveData::LiveData(const ModuleSet& modules, const PageStore& pages, const AnalogChannels& analog)
+LiveData::LiveData(const ModuleSet& modules, const AnalogChannels& analog)
     : coils_(kCoilCount, false),
       inputs_(kDiscreteInputCount, false),
       holding_(kRegisterCount, 0),
@@ -29,19 +27,7 @@ LiveData::LiveData(const ModuleSet& modules, const PageStore& pages, const Analo
   for (int m = 0; m < modules.OutputModules() && m < ModuleSet::kMaxOutputModules; ++m) {
     coils_[static_cast<std::size_t>(8 * m)] = true;
   }
-  // Configured regulators run in automatic mode near their set-point.
-  if (const auto* regulators = pages.Find(kRegulatorPage);
-      regulators != nullptr && regulators->size() >= 168) {
-    for (int r = 0; r < 6; ++r) {
-      const std::uint8_t signal = (*regulators)[static_cast<std::size_t>(28 * r)];
-      if (signal == 0) continue;
-      const float pv = signal <= AnalogChannels::kSignalCount ? analog.Value(signal - 1) : 0.0f;
-      SetHoldingFloat(kFirstRegulatorRegister + 6 * r, pv + 0.5f);
-      SetHoldingFloat(kFirstRegulatorRegister + 6 * r + 2, 42.5f);
-      SetHoldingFloat(kFirstRegulatorRegister + 6 * r + 4, pv);
-      coils_[static_cast<std::size_t>(kFirstRegulatorCoil + 8 * r)] = true;
-    }
-  }
+  // The regulators' values and switches are the simulated regulators' own.
 }
 
 void LiveData::SetHoldingFloat(int address, float value) {

@@ -9,7 +9,6 @@
 
 #include "sim/AnalogChannels.h"
 #include "sim/ModuleSet.h"
-#include "sim/PageStore.h"
 
 namespace lur::sim {
 
@@ -26,7 +25,7 @@ class LiveData {
   static constexpr int kFirstRegulatorRegister = 672;  // SP, OUT, PV floats, 6 registers a regulator
   static constexpr int kFirstRegulatorCoil = 784;      // 8 coils a regulator
 
-  LiveData(const ModuleSet& modules, const PageStore& pages, const AnalogChannels& analog);
+  LiveData(const ModuleSet& modules, const AnalogChannels& analog);
 
   bool Coil(int address) const { return coils_[static_cast<std::size_t>(address)]; }
   void SetCoil(int address, bool on) { coils_[static_cast<std::size_t>(address)] = on; }

@@ -32,7 +32,7 @@ SimController::SimController(const SimOptions& options, PageStore pages, Control
       modules_(options.modules, options.display),
       pages_(std::move(pages)),
       analog_(modules_, pages_),
-      live_(modules_, pages_, analog_),
+      live_(modules_, analog_),
       regulators_(live_, analog_),
       clock_(clockStart, now),
       now_(std::move(now)),

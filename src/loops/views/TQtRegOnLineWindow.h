@@ -22,6 +22,8 @@ class TQtRegOnLineWindow : public TLoopOnLineWindow {
   ~TQtRegOnLineWindow() override;
 
   void Show(int loop) override;
+  // The editor the window opens beside, once that window exists.
+  void SetEditor(QWidget* editor) { editor_ = editor; }
 
   // While Show runs: the window shown (tests close it from a timer).
   TFormRegOnLine* Window() const { return window_; }
