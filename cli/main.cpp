@@ -14,6 +14,7 @@
 #include "cli/CmdLive.h"
 #include "cli/CmdNew.h"
 #include "cli/CmdRead.h"
+#include "cli/CmdScan.h"
 #include "cli/CmdWrite.h"
 #include "cli/TLurctlOptions.h"
 #include "cli/TTracePrinter.h"
@@ -110,7 +111,7 @@ int main(int argc, char** argv) {
       return refused;
     }
   } else if (command != "identify" && command != "raw" && command != "read" && command != "write" &&
-             command != "fb") {
+             command != "fb" && command != "scan") {
     std::fprintf(stderr, "lurctl: unknown command %s\n%s", options->command.c_str(), lur::kLurctlUsage);
     return 2;
   }
@@ -145,6 +146,8 @@ int main(int argc, char** argv) {
     rc = lur::RunFB(*options, link, ui);
   } else if (command == "live") {
     rc = lur::RunLive(*options, link, ui);
+  } else if (command == "scan") {
+    rc = lur::RunScan(*options, link, ui, std::cout);
   }
   link.ClosePort();
   return rc;

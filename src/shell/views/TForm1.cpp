@@ -20,6 +20,7 @@
 #include "shell/TPortSettingsFlow.h"
 #include "shell/views/TConfig.h"
 #include "shell/views/TFPSW.h"
+#include "shell/views/TFormScan.h"
 
 namespace lur {
 namespace {
@@ -66,6 +67,10 @@ TForm1::TForm1(TForm1Controller& form, QWidget* parent) : QMainWindow(parent), f
   setWindowTitle("Программатор ЛУР - 05HMI");
   fpsw_ = new TFPSW(this);
   tconfig_ = new TConfig(this);
+  scan_ = new TFormScan(form_.Link(), form_.Ui(), this);
+  // A controller chosen in the list is picked as the user picks it by hand.
+  connect(scan_, &TFormScan::DeviceChosen, this,
+          [this](int number) { Run([this, number] { form_.CBoxUstrClick(number); }); });
 
   BuildActions();
   BuildMenu();
@@ -129,6 +134,7 @@ void TForm1::BuildActions() {
   aNastr_ = make("ANastr", "Настройка обмена", QStyle::SP_FileDialogDetailedView, {}, [this] {
     if (settings_) settings_->NastrObmClick();
   });
+  aScan_ = make("AScan", "Поиск приборов", QStyle::SP_FileDialogContentsView, {}, [this] { scan_->Open(); });
   aParol_ = make("AParol", "Замена пароля", QStyle::SP_DialogApplyButton, Qt::Key_F8,
                  [this] { form_.N1ParolClick(*fpsw_); });
 }
@@ -147,6 +153,7 @@ void TForm1::BuildMenu() {
   MenuItem(port, "MPortOut", "Вывод на СОМ-порт", aOutPort_);
   MenuItem(port, "N1", "Настройка СОМ порта", aPort_);
   MenuItem(port, "N2", "Настройка обмена", aNastr_);
+  MenuItem(port, "MPortScan", "Поиск приборов", aScan_);
   // The exchange journal, a window of the program's own (it connects this).
   port->addSeparator();
   port->addAction("Журнал обмена")->setObjectName("AJurnal");

@@ -23,6 +23,7 @@ class TForm1Controller;
 class TPortSettingsFlow;
 class TFPSW;
 class TConfig;
+class TFormScan;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -43,6 +44,9 @@ class TForm1 : public QMainWindow {
   QProgressBar* ProgressBar() const { return progressBar1_; }
   TFPSW* PasswordDialog() const { return fpsw_; }
   TConfig* ConfigDialog() const { return tconfig_; }
+  // "Поиск приборов": the controllers on the bus; choosing one picks it in
+  // CBoxUstr.
+  TFormScan* ScanWindow() const { return scan_; }
   // True while an operation runs (a transfer holds the window).
   bool Busy() const { return busy_ > 0; }
 
@@ -68,6 +72,7 @@ class TForm1 : public QMainWindow {
   TPortSettingsFlow* settings_ = nullptr;
   TFPSW* fpsw_;
   TConfig* tconfig_;
+  TFormScan* scan_;
   int busy_ = 0;
 
   QAction* aCreatFile_;
@@ -78,6 +83,7 @@ class TForm1 : public QMainWindow {
   QAction* aPort_;
   QAction* aNastr_;
   QAction* aParol_;
+  QAction* aScan_;
   QMenu* menuParol_ = nullptr;
 
   QComboBox* cBoxUstr_;
