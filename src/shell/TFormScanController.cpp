@@ -1,8 +1,5 @@
 #include "shell/TFormScanController.h"
 
-#include "link/TComPortClass.h"
-#include "ui/TUserInterface.h"
-
 namespace lur {
 
 const char* const kScanColumns[4] = {"Устр. №", "Исполнение", "Тип модуля индикации", "Обозначение"};
