@@ -17,7 +17,7 @@ sim_pid=
 trap '[ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
 "$build/sim/lursim" --link "$dir/tty" --silent >"$dir/sim.log" 2>&1 &
 sim_pid=$!
-for _ in $(seq 200); do grep -q "listening on" "$dir/sim.log" && break; sleep 0.01; done
+for _ in $(seq 200); do grep -qs "listening on" "$dir/sim.log" && break; sleep 0.01; done
 
 figure() {  # figure NAME < json -> its number
   sed -n "s/.*\"$1\": \([0-9]*\).*/\1/p"
