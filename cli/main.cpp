@@ -14,6 +14,7 @@
 #include "cli/CmdLive.h"
 #include "cli/CmdNew.h"
 #include "cli/CmdRead.h"
+#include "cli/CmdScan.h"
 #include "cli/CmdWrite.h"
 #include "cli/TLurctlOptions.h"
 #include "cli/TTracePrinter.h"
@@ -113,7 +114,8 @@ int main(int argc, char** argv) {
       return refused;
     }
   } else if (command != "identify" && command != "raw" && command != "read" && command != "write" &&
-             command != "fb" && command != "diff") {
+             command != "fb" && command != "diff" &&
+             command != "scan") {
     std::fprintf(stderr, "lurctl: unknown command %s\n%s", options->command.c_str(), lur::kLurctlUsage);
     return 2;
   }
@@ -150,6 +152,8 @@ int main(int argc, char** argv) {
     rc = lur::RunLive(*options, link, ui);
   } else if (command == "diff") {
     rc = lur::RunDiffWithController(*options, link, std::cout, ui);
+  } else if (command == "scan") {
+    rc = lur::RunScan(*options, link, ui, std::cout);
   }
   link.ClosePort();
   return rc;

@@ -111,6 +111,49 @@ int TComPortClass::Transact(int deviceIndex, std::uint8_t function, int dataLeng
 
 int TComPortClass::Exchange(int deviceIndex, std::uint8_t function, int dataLength, const std::uint8_t* data,
                             std::span<std::uint8_t> answer) {
+  const int refused = PrepareFrame(deviceIndex, function, dataLength, data);
+  if (refused != kResultOk) return refused;
+  if (!port_.IsOpen()) return kResultPortClosed;
+  return RunAttempts(function, answer);
+}
+
+int TComPortClass::Probe(int deviceIndex, std::uint8_t function, std::span<std::uint8_t> answer, int timeoutMs) {
+  const int code = ProbeOnce(deviceIndex, function, answer, timeoutMs);
+  if (observer_ != nullptr) observer_->Result(waiter_.NowMs(), deviceIndex, code);
+  return code;
+}
+
+int TComPortClass::ProbeOnce(int deviceIndex, std::uint8_t function, std::span<std::uint8_t> answer,
+                             int timeoutMs) {
+  if (deviceIndex < 0 || deviceIndex >= kDeviceIndexCount || function == fn::kClockBroadcast || timeoutMs < 1) {
+    return kResultFunctionRefused;
+  }
+  const int refused = PrepareFrame(deviceIndex, function, 0, nullptr);
+  if (refused != kResultOk) return refused;
+  if (!port_.IsOpen()) return kResultPortClosed;
+  // The time-out runs from the request's last byte; the port reads under
+  // what is left of it, and are unbounded again whatever the attempt did.
+  struct TProbeEnd {
+    TComPortClass& link;
+    ~TProbeEnd() {
+      link.probeTimeoutMs_ = 0;
+      link.answerDeadline_ = 0;
+      link.port_.LimitReads(0);
+    }
+  } end{*this};
+  probeTimeoutMs_ = timeoutMs;
+  return Attempt(function, answer).code;
+}
+
+int TComPortClass::ReadPart(std::uint8_t* buffer, int count) {
+  if (answerDeadline_ == 0) return port_.Read(buffer, count);
+  const std::int64_t left = answerDeadline_ - waiter_.NowMs();
+  if (left <= 0) return 0;
+  port_.LimitReads(static_cast<int>(left));
+  return port_.Read(buffer, count);
+}
+
+int TComPortClass::PrepareFrame(int deviceIndex, std::uint8_t function, int dataLength, const std::uint8_t* data) {
   DataLength = dataLength;
   FrameLength = dataLength + 4;
   if (!IsAllowed(function)) return kResultFunctionRefused;
@@ -127,9 +170,7 @@ int TComPortClass::Exchange(int deviceIndex, std::uint8_t function, int dataLeng
   frame_[1] = function;
   std::copy_n(data, dataLength, frame_.begin() + 2);
   AppendCrc16(frame_.data(), static_cast<std::size_t>(dataLength) + 2);
-
-  if (!port_.IsOpen()) return kResultPortClosed;
-  return RunAttempts(function, answer);
+  return kResultOk;
 }
 
 int TComPortClass::RunAttempts(std::uint8_t function, std::span<std::uint8_t> answer) {
@@ -157,6 +198,7 @@ TComPortClass::TAttemptResult TComPortClass::Attempt(std::uint8_t function, std:
   port_.Write(frame_.data(), frame_.size());
   if (observer_ != nullptr) observer_->Frame(waiter_.NowMs(), TrafficDirection::Sent, frame_);
   if (function == fn::kClockBroadcast) return {kResultOk, TRetry::None, false};  // never answered
+  if (probeTimeoutMs_ > 0) answerDeadline_ = waiter_.NowMs() + probeTimeoutMs_;
 
   int received = 0;
   const TAttemptResult result = ReadAnswer(function, answer, received);
@@ -175,7 +217,7 @@ TComPortClass::TAttemptResult TComPortClass::ReadAnswer(std::uint8_t function, s
   };
   // The smallest answer is an exception answer of 5 bytes.
   if (answer.size() < 5) return {kResultIncomplete, TRetry::None, false};
-  int code = ReadResult(take(port_.Read(answer.data(), 3)), 3);
+  int code = ReadResult(take(ReadPart(answer.data(), 3)), 3);
   if (code != kResultOk) return {code, TRetry::HeaderCounter, false};
 
   AnswerCount = answer[2];
@@ -192,7 +234,7 @@ TComPortClass::TAttemptResult TComPortClass::ReadAnswer(std::uint8_t function, s
     if (answer[2] == 0) return {kResultIncomplete, TRetry::HeaderCounter, false};
     // An exception answer counts only when its own CRC is right.
     AnswerLength = 5;
-    code = ReadResult(take(port_.Read(answer.data() + 3, 2)), 2);
+    code = ReadResult(take(ReadPart(answer.data() + 3, 2)), 2);
     if (code == kResultOk) {
       if (CheckCrc16(answer.data(), 5)) return {answer[2], TRetry::None, false};
       code = kResultChecksum;
@@ -205,7 +247,7 @@ TComPortClass::TAttemptResult TComPortClass::ReadAnswer(std::uint8_t function, s
     return {kResultIncomplete, TRetry::HeaderCounter, false};
   }
 
-  code = ReadResult(take(port_.Read(answer.data() + 3, AnswerLength - 3)), AnswerLength - 3);
+  code = ReadResult(take(ReadPart(answer.data() + 3, AnswerLength - 3)), AnswerLength - 3);
   if (code != kResultOk) return {code, TRetry::BodyCounter, true};
   if (CheckCrc16(answer.data(), static_cast<std::size_t>(AnswerLength))) return {kResultOk, TRetry::None, true};
   return {kResultChecksum, TRetry::BodyCounter, true};

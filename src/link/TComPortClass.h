@@ -56,6 +56,15 @@ class TComPortClass {
   int Transact(int deviceIndex, std::uint8_t function, int dataLength, const std::uint8_t* data,
                std::span<std::uint8_t> answer);
 
+  // One attempt and no retry, for a search of the bus where a silent address
+  // is the rule: the request goes to device deviceIndex (0..30; never the
+  // broadcast) without data, and its answer is awaited at most timeoutMs in
+  // all. The configured retries and time-outs are neither used nor changed,
+  // and no pause follows a failure. Returns 0 or a result code; a device
+  // index out of range, the broadcast function or a time-out below 1 ms is
+  // refused before anything is sent (kResultFunctionRefused).
+  int Probe(int deviceIndex, std::uint8_t function, std::span<std::uint8_t> answer, int timeoutMs);
+
   // Applies BaudText, ParityText, StopBitsText and PortName and opens the
   // port: 0 when open, -1 otherwise.
   int OpenPort();
@@ -126,6 +135,11 @@ class TComPortClass {
 
   int Exchange(int deviceIndex, std::uint8_t function, int dataLength, const std::uint8_t* data,
                std::span<std::uint8_t> answer);
+  // Checks the request and builds its frame: 0, or the code of a refusal.
+  int PrepareFrame(int deviceIndex, std::uint8_t function, int dataLength, const std::uint8_t* data);
+  int ProbeOnce(int deviceIndex, std::uint8_t function, std::span<std::uint8_t> answer, int timeoutMs);
+  // A read of the answer, bounded by answerDeadline_ when one is set.
+  int ReadPart(std::uint8_t* buffer, int count);
   // The retry policy around Attempt.
   int RunAttempts(std::uint8_t function, std::span<std::uint8_t> answer);
   // One request on the line and whatever answer it gets.
@@ -147,6 +161,10 @@ class TComPortClass {
   std::function<bool()> accessAllowed_;
   TTrafficObserver* observer_ = nullptr;
   std::vector<std::uint8_t> frame_;
+  // During a probe: its time-out, and once its request is out the time it
+  // gives up waiting (0: no bound, as in every transaction).
+  int probeTimeoutMs_ = 0;
+  std::int64_t answerDeadline_ = 0;
   std::string openFailure_;
 };
 
@@ -155,5 +173,7 @@ constexpr int kRetryPauseMs = 300;
 // The largest data part a request may carry (a page write: page number + 224
 // bytes); frames stay within the 256 bytes of an RTU frame.
 constexpr int kMaxRequestData = 252;
+// Device indexes a request may address: numbers 1..31 on the line.
+constexpr int kDeviceIndexCount = 31;
 
 }  // namespace lur

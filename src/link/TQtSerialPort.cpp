@@ -99,7 +99,7 @@ int TQtSerialPort::PortErrorCode() const {
 int TQtSerialPort::Read(std::uint8_t* buffer, int count) {
   int got = 0;
   const std::int64_t start = waiter_.NowMs();
-  const std::int64_t deadline = start + TotalReadTimeoutMs(count);
+  const std::int64_t deadline = start + ReadTimeoutMs(count);
   std::int64_t lastByte = start;
   for (;;) {
     const qint64 n = port_.read(reinterpret_cast<char*>(buffer) + got, count - got);

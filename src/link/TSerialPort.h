@@ -47,6 +47,23 @@ class TSerialPort {
   // Waits until count bytes have come or a time-out expired; returns the
   // bytes placed (0..count), or a negative port error code.
   virtual int Read(std::uint8_t* buffer, int count) = 0;
+
+  // A bound on the whole wait of each Read below the time-outs above, in
+  // milliseconds; 0 (the default) for none. The link sets it for the one
+  // attempt of a probe, where a silent address is the rule, and clears it
+  // after; every adapter's Read honours it through ReadTimeoutMs.
+  void LimitReads(int ms) { readLimitMs_ = ms > 0 ? ms : 0; }
+  int ReadLimitMs() const { return readLimitMs_; }
+
+ protected:
+  // The total time-out of a read of count bytes, under the bound.
+  int ReadTimeoutMs(int count) const {
+    const int total = TotalReadTimeoutMs(count);
+    return readLimitMs_ > 0 && readLimitMs_ < total ? readLimitMs_ : total;
+  }
+
+ private:
+  int readLimitMs_ = 0;
 };
 
 }  // namespace lur

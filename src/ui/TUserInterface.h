@@ -47,6 +47,10 @@ class TUserInterface {
   virtual void ProgressShow(int maximum, int step) = 0;
   virtual void ProgressStepIt() = 0;
   virtual void ProgressHide() = 0;
+  // Whether the user pressed the progress's Cancel. A long operation that
+  // can stop asks between its steps; a user interface without a Cancel
+  // never has one pressed.
+  virtual bool ProgressCancelled() { return false; }
 
   // Errors of an input field, named by its objectName ("EditT"), so a
   // controller reports them without holding widgets.

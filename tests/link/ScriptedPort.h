@@ -2,6 +2,7 @@
 // A serial line on virtual time: each request written takes the next scripted
 // reply (or silence), and reads that come up short advance the clock by the
 // time-out a real port would have waited.
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -58,7 +59,7 @@ class ScriptedPort : public TSerialPort {
       buffer[got++] = incoming.front();
       incoming.pop_front();
     }
-    if (got < count) clock_.now += got == 0 ? TotalReadTimeoutMs(count) : kInterByteTimeoutMs;
+    if (got < count) clock_.now += got == 0 ? ReadTimeoutMs(count) : std::min(kInterByteTimeoutMs, ReadTimeoutMs(count));
     return got;
   }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "model/Protocol.h"
@@ -72,7 +73,7 @@ int SimPort::Read(std::uint8_t* buffer, int count) {
     buffer[got++] = incoming_.front();
     incoming_.pop_front();
   }
-  if (got < count) clock_.SleepMs(got == 0 ? TotalReadTimeoutMs(count) : kInterByteTimeoutMs);
+  if (got < count) clock_.SleepMs(got == 0 ? ReadTimeoutMs(count) : std::min(kInterByteTimeoutMs, ReadTimeoutMs(count)));
   return got;
 }
 

@@ -21,6 +21,7 @@
 #include "shell/views/TConfig.h"
 #include "shell/views/TFPSW.h"
 #include "shell/views/TFormCompare.h"
+#include "shell/views/TFormScan.h"
 
 namespace lur {
 namespace {
@@ -69,6 +70,10 @@ TForm1::TForm1(TForm1Controller& form, QWidget* parent) : QMainWindow(parent), f
   tconfig_ = new TConfig(this);
   compare_ = new TFormCompare(form_.Ui(), this);
   form_.Compare().SetWindow(compare_);
+  scan_ = new TFormScan(form_.Link(), form_.Ui(), this);
+  // A controller chosen in the list is picked as the user picks it by hand.
+  connect(scan_, &TFormScan::DeviceChosen, this,
+          [this](int number) { Run([this, number] { form_.CBoxUstrClick(number); }); });
 
   BuildActions();
   BuildMenu();
@@ -134,6 +139,7 @@ void TForm1::BuildActions() {
   });
   aCompare_ = make("ACompare", "Сравнить с прибором", QStyle::SP_FileDialogContentsView, {},
                    [this] { form_.CompareClick(); });
+  aScan_ = make("AScan", "Поиск приборов", QStyle::SP_FileDialogContentsView, {}, [this] { scan_->Open(); });
   aParol_ = make("AParol", "Замена пароля", QStyle::SP_DialogApplyButton, Qt::Key_F8,
                  [this] { form_.N1ParolClick(*fpsw_); });
 }
@@ -153,6 +159,7 @@ void TForm1::BuildMenu() {
   MenuItem(port, "MPortCompare", "Сравнить с прибором", aCompare_);
   MenuItem(port, "N1", "Настройка СОМ порта", aPort_);
   MenuItem(port, "N2", "Настройка обмена", aNastr_);
+  MenuItem(port, "MPortScan", "Поиск приборов", aScan_);
   // The exchange journal, a window of the program's own (it connects this).
   port->addSeparator();
   port->addAction("Журнал обмена")->setObjectName("AJurnal");

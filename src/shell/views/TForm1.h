@@ -24,6 +24,7 @@ class TPortSettingsFlow;
 class TFPSW;
 class TConfig;
 class TFormCompare;
+class TFormScan;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -45,6 +46,9 @@ class TForm1 : public QMainWindow {
   TFPSW* PasswordDialog() const { return fpsw_; }
   TConfig* ConfigDialog() const { return tconfig_; }
   TFormCompare* CompareWindow() const { return compare_; }
+  // "Поиск приборов": the controllers on the bus; choosing one picks it in
+  // CBoxUstr.
+  TFormScan* ScanWindow() const { return scan_; }
   // True while an operation runs (a transfer holds the window).
   bool Busy() const { return busy_ > 0; }
 
@@ -71,6 +75,7 @@ class TForm1 : public QMainWindow {
   TFPSW* fpsw_;
   TConfig* tconfig_;
   TFormCompare* compare_;
+  TFormScan* scan_;
   int busy_ = 0;
 
   QAction* aCreatFile_;
@@ -82,6 +87,7 @@ class TForm1 : public QMainWindow {
   QAction* aNastr_;
   QAction* aCompare_;
   QAction* aParol_;
+  QAction* aScan_;
   QMenu* menuParol_ = nullptr;
 
   QComboBox* cBoxUstr_;

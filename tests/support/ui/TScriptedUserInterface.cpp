@@ -35,6 +35,10 @@ void TScriptedUserInterface::ProgressStepIt() {
 
 void TScriptedUserInterface::ProgressHide() { progressVisible = false; }
 
+bool TScriptedUserInterface::ProgressCancelled() {
+  return cancelAfterSteps >= 0 && progressSteps >= cancelAfterSteps;
+}
+
 void TScriptedUserInterface::ShowInputError(const std::string& field, const std::string& text) {
   inputErrors.push_back({field, text});
 }

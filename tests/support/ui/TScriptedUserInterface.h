@@ -25,10 +25,14 @@ class TScriptedUserInterface : public TUserInterface {
   void ProgressShow(int maximum, int step) override;
   void ProgressStepIt() override;
   void ProgressHide() override;
+  bool ProgressCancelled() override;
 
   // Script.
   std::deque<MsgAnswer> answers;
   std::deque<std::optional<std::string>> files;
+  // Cancel is pressed once this many progress steps have been made since the
+  // last show (-1: never).
+  int cancelAfterSteps = -1;
 
   // Record.
   std::vector<TMessage> shown;
