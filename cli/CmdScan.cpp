@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "cli/TDumpNode.h"
+#include "shell/TDumpNode.h"
 #include "link/TComPortClass.h"
 #include "model/HexText.h"
 
