@@ -76,6 +76,9 @@ std::string UsageText() {
          "  --corrupt-after-write PAGE:OFFSET\n"
          "                        after each write of PAGE, invert the byte at OFFSET (after the\n"
          "                        page number) of the page stored\n"
+         "  --write-fault PAGE:CODE:N\n"
+         "                        the next N writes of PAGE answer exception CODE, later ones\n"
+         "                        are taken (repeatable)\n"
          "  --config FILE         serve the pages of a .lur configuration file; its modules,\n"
          "                        display and block count unless given above\n"
          "  --save FILE           on exit, write the configuration held as a .lur file\n"
@@ -214,6 +217,19 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
                                                      : ParseNumber(std::string_view(*text).substr(colon + 1), 0, 255);
       if (!page || !offset) return fail("--corrupt-after-write needs PAGE:OFFSET with page 1..255 and offset 0..255");
       o.corruptAfterWrite = SimOptions::ByteCorruption{static_cast<std::uint8_t>(*page), static_cast<int>(*offset)};
+    } else if (name == "--write-fault") {
+      const auto text = value();
+      const std::string_view t = text ? std::string_view(*text) : std::string_view();
+      const auto first = t.find(':');
+      const auto second = first == std::string_view::npos ? std::string_view::npos : t.find(':', first + 1);
+      const auto page = second == std::string_view::npos ? std::nullopt : ParseNumber(t.substr(0, first), 0, 255);
+      const auto code = page ? ParseNumber(t.substr(first + 1, second - first - 1), 1, 255) : std::nullopt;
+      const auto count = code ? ParseNumber(t.substr(second + 1), 1, 1000000) : std::nullopt;
+      if (!page || !code || !count) {
+        return fail("--write-fault needs PAGE:CODE:N with page 0..255, code 1..255 and N 1..1000000");
+      }
+      o.writeFaults[static_cast<std::uint8_t>(*page)] =
+          SimOptions::WriteFault{static_cast<std::uint8_t>(*code), static_cast<unsigned>(*count)};
     } else if (name == "--exception") {
       const auto text = value();
       const auto colon = text ? text->find(':') : std::string::npos;

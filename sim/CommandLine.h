@@ -5,7 +5,8 @@
 //          [--exception PAGE:CODE]... [--poll-exception CODE] [--poll-truncate]
 //          [--mute FUNC:START]... [--live-exception FUNC:START:CODE]... [--live-toggle MS]
 //          [--faulty SLOT]... [--unreliable N]... [--coil ADDR=0|1]...
-//          [--pace BAUD] [--corrupt-after-write PAGE:OFFSET] [--config FILE] [--save FILE] [--verbose]
+//          [--pace BAUD] [--corrupt-after-write PAGE:OFFSET] [--write-fault PAGE:CODE:N]...
+//          [--config FILE] [--save FILE] [--verbose]
 // Every option with a value also takes the form --option=value.
 #include <optional>
 #include <string>

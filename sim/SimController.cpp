@@ -209,6 +209,10 @@ SimController::Frame SimController::WritePage(std::span<const std::uint8_t> requ
   if (const auto it = options_.pageExceptions.find(page); it != options_.pageExceptions.end()) {
     return Exception(fn::kWritePage, it->second);
   }
+  if (const auto it = options_.writeFaults.find(page); it != options_.writeFaults.end() && it->second.count > 0) {
+    --it->second.count;
+    return Exception(fn::kWritePage, it->second.code);
+  }
   const std::optional<std::size_t> length = WritePageLength(page);
   if (!length) return Exception(fn::kWritePage, kIllegalAddress);
   if (FunctionBlockPageMissing(page) || bytes.size() != *length) return Exception(fn::kWritePage, kIllegalValue);

@@ -58,6 +58,14 @@ struct SimOptions {
     int offset = 0;
   };
   std::optional<ByteCorruption> corruptAfterWrite;
+
+  // The next `count` writes of a page are answered with exception `code`,
+  // later ones are taken: a controller that refuses a page for a while.
+  struct WriteFault {
+    std::uint8_t code = 0;
+    unsigned count = 0;
+  };
+  std::map<std::uint8_t, WriteFault> writeFaults;
 };
 
 }  // namespace lur::sim

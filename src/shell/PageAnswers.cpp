@@ -1,5 +1,7 @@
 #include "shell/PageAnswers.h"
 
+#include <algorithm>
+
 #include "model/PageCatalogue.h"
 #include "model/Protocol.h"
 
@@ -43,11 +45,13 @@ bool LoadPageAnswer(TConfiguration& c, std::span<const std::uint8_t> answer) {
 }
 
 std::vector<std::uint8_t> PageAnswerFrame(const TPageImage& image) {
-  std::vector<std::uint8_t> frame = {1, fn::kReadPage, static_cast<std::uint8_t>(image.bytes.size() + 1),
-                                     image.page};
-  frame.insert(frame.end(), image.bytes.begin(), image.bytes.end());
-  frame.push_back(0);
-  frame.push_back(0);
+  // Sized once: address, function, count, page, the bytes, a CRC left zero.
+  std::vector<std::uint8_t> frame(4 + image.bytes.size() + 2, 0);
+  frame[0] = 1;
+  frame[1] = fn::kReadPage;
+  frame[2] = static_cast<std::uint8_t>(image.bytes.size() + 1);
+  frame[3] = image.page;
+  std::copy(image.bytes.begin(), image.bytes.end(), frame.begin() + 4);
   return frame;
 }
 

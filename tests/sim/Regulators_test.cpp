@@ -64,11 +64,12 @@ class RegulatorsTest : public ::testing::Test {
   bool WriteRegulatorPage(std::initializer_list<int> signals) {
     Bytes data(1 + 168, 0);
     data[0] = 0x20;
-    int r = 0;
+    std::size_t at = 1;  // the record's first byte after the page number
     for (const int s : signals) {
-      data[static_cast<std::size_t>(1 + 28 * r)] = static_cast<std::uint8_t>(s);
-      data[static_cast<std::size_t>(1 + 28 * r + 1)] = 1;
-      ++r;
+      if (at + 28 > data.size()) break;  // six records at most
+      data.at(at) = static_cast<std::uint8_t>(s);
+      data.at(at + 1) = 1;
+      at += 28;
     }
     return AnswerData(Ask(Request(1, 0x45, data))) == Bytes{0x20};
   }
