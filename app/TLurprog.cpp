@@ -46,7 +46,7 @@ TLurprog::TLurprog(const QString& port)
   // "Проверять после записи" of the exchange settings decides F10's check.
   form_.Compare().SetVerifyQuery([this] { return flow_->VerifyAfterWrite(); });
   link_.SetTrafficObserver(&journal_);
-  discrete_ = std::make_unique<TQtDiscreteEditor>(session_, editors_, ui_, window_.get(), window_->ProgressBar());
+  discrete_ = std::make_unique<TQtDiscreteEditor>(session_, editors_, ui_, window_.get());
   discrete_->SetPortDialog([this] { flow_->APortExecute(); });
   discrete_->Register();
   functionBlocks_ = std::make_unique<TQtFBEditor>(session_, editors_, ui_, *discrete_, window_.get());

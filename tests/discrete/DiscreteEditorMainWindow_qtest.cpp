@@ -71,7 +71,7 @@ class DiscreteEditorMainWindowTest : public QObject {
     QVERIFY(!button->isEnabled());  // no editor registered yet
     TServAddressing addressing{w.config->Serv};
     TSession session{*w.config, w.link, w.ui, addressing};
-    TQtDiscreteEditor editor(session, w.editors, w.ui, &w.window, w.window.ProgressBar());
+    TQtDiscreteEditor editor(session, w.editors, w.ui, &w.window);
     editor.Register();
     w.window.Draw();
     QVERIFY(button->isEnabled());
@@ -119,7 +119,7 @@ class DiscreteEditorMainWindowTest : public QObject {
       QVERIFY(OpenSample(w));
       TServAddressing addressing{w.config->Serv};
       TSession session{*w.config, w.link, w.ui, addressing};
-      TQtDiscreteEditor editor(session, w.editors, w.ui, &w.window, w.window.ProgressBar());
+      TQtDiscreteEditor editor(session, w.editors, w.ui, &w.window);
       editor.Register();
       w.window.Draw();
       before = *w.config;

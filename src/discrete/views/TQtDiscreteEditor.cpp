@@ -1,17 +1,14 @@
 #include "discrete/views/TQtDiscreteEditor.h"
 
-#include <QProgressBar>
-
 #include "ui/TQtUserInterface.h"
+#include "ui/TQtWindowScope.h"
 
 namespace lur {
 
 TQtDiscreteEditor::TQtDiscreteEditor(TSession& session, TEditorRegistry& editors, TQtUserInterface& ui,
-                                     QWidget* mainWindow, QProgressBar* mainBar)
+                                     QWidget* mainWindow)
     : editors_(editors),
       ui_(ui),
-      mainWindow_(mainWindow),
-      mainBar_(mainBar),
       forms_(session),
       dialogs_(std::make_unique<TQtDiscreteDialogs>(forms_, ui, mainWindow)),
       windows_(dialogs_->Windows()),
@@ -29,12 +26,8 @@ void TQtDiscreteEditor::Register() {
 
 int TQtDiscreteEditor::Open() {
   if (!window_) return kModalCancel;
-  ui_.SetParent(window_);
-  ui_.SetProgressBar(window_->ProgressBar());
-  const int result = window_->exec();
-  ui_.SetParent(mainWindow_);
-  ui_.SetProgressBar(mainBar_);
-  return result;
+  const TQtWindowScope scope(ui_, window_, window_->ProgressBar());
+  return window_->exec();
 }
 
 }  // namespace lur

@@ -13,7 +13,6 @@
 #include "discrete/views/TFormPrgD.h"
 #include "discrete/views/TQtDiscreteDialogs.h"
 
-class QProgressBar;
 class QWidget;
 
 namespace lur {
@@ -22,11 +21,10 @@ class TQtUserInterface;
 
 class TQtDiscreteEditor {
  public:
-  // `mainWindow` owns the windows and gets the boxes and `mainBar` the
-  // progress back when the editor closes. The session, the registry and the
+  // `mainWindow` owns the windows; the boxes and the progress bar go back
+  // where they were when the editor closes. The session, the registry and the
   // user interface must outlive this.
-  TQtDiscreteEditor(TSession& session, TEditorRegistry& editors, TQtUserInterface& ui, QWidget* mainWindow,
-                    QProgressBar* mainBar);
+  TQtDiscreteEditor(TSession& session, TEditorRegistry& editors, TQtUserInterface& ui, QWidget* mainWindow);
   ~TQtDiscreteEditor();
   TQtDiscreteEditor(const TQtDiscreteEditor&) = delete;
   TQtDiscreteEditor& operator=(const TQtDiscreteEditor&) = delete;
@@ -49,8 +47,6 @@ class TQtDiscreteEditor {
  private:
   TEditorRegistry& editors_;
   TQtUserInterface& ui_;
-  QPointer<QWidget> mainWindow_;
-  QPointer<QProgressBar> mainBar_;
   TDiscreteDialogForms forms_;
   std::unique_ptr<TQtDiscreteDialogs> dialogs_;
   TDiscreteDialogWindows windows_;

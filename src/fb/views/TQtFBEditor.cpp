@@ -6,6 +6,7 @@
 
 #include "discrete/views/TQtDiscreteEditor.h"
 #include "ui/TQtUserInterface.h"
+#include "ui/TQtWindowScope.h"
 
 namespace lur {
 
@@ -60,14 +61,8 @@ void TQtFBEditor::Register() {
 
 int TQtFBEditor::Open() {
   if (!window_) return kModalCancel;
-  QWidget* parent = ui_.Parent();
-  QProgressBar* bar = ui_.ProgressBar();
-  ui_.SetParent(window_);
-  ui_.SetProgressBar(window_->ProgressBar());
-  const int result = window_->ExecForm();
-  ui_.SetParent(parent);
-  ui_.SetProgressBar(bar);
-  return result;
+  const TQtWindowScope scope(ui_, window_, window_->ProgressBar());
+  return window_->ExecForm();
 }
 
 }  // namespace lur

@@ -4,6 +4,7 @@
 
 #include "session/TModalWindow.h"
 #include "ui/TQtUserInterface.h"
+#include "ui/TQtWindowScope.h"
 
 namespace lur {
 
@@ -25,14 +26,8 @@ void TQtLoopEditor::Register() {
 
 int TQtLoopEditor::Open() {
   if (!window_) return kModalCancel;
-  QWidget* parent = ui_.Parent();
-  QProgressBar* bar = ui_.ProgressBar();
-  ui_.SetParent(window_);
-  ui_.SetProgressBar(window_->ProgressBar());
-  const int result = window_->ExecForm();
-  ui_.SetParent(parent);
-  ui_.SetProgressBar(bar);
-  return result;
+  const TQtWindowScope scope(ui_, window_, window_->ProgressBar());
+  return window_->ExecForm();
 }
 
 }  // namespace lur

@@ -31,7 +31,7 @@ class FBEditorFromDiscreteTest : public QObject {
 
     TServAddressing addressing{w.config->Serv};
     TSession session{*w.config, w.link, w.ui, addressing};
-    TQtDiscreteEditor discrete(session, w.editors, w.ui, &w.window, w.window.ProgressBar());
+    TQtDiscreteEditor discrete(session, w.editors, w.ui, &w.window);
     discrete.Register();
     QAction* afb = discrete.Window()->Action(TFormPrgDAction::AFB);
     discrete.Window()->Draw();
