@@ -11,6 +11,7 @@
 // Signal 1 has the scale "-50,5" .. "150", signal 2 "0" .. "10".
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <span>
 #include <vector>
@@ -37,6 +38,32 @@ inline void FillFourLoops(TProgRegClass& reg) {
     reg.SetAdOUT(r, recs[r].adOut);
   }
   reg.SetAReg(0, 4);
+}
+
+// The frames of the view's writes, without their CRC: a coil (function 5)
+// and a float into two holding registers (function 16).
+inline Frame CoilFrame(int coil, bool on) {
+  return {1,
+          5,
+          static_cast<std::uint8_t>(coil >> 8),
+          static_cast<std::uint8_t>(coil & 0xFF),
+          static_cast<std::uint8_t>(on ? 0xFF : 0),
+          0};
+}
+inline Frame FloatFrame(int reg, float value) {
+  std::uint32_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  return {1,
+          16,
+          static_cast<std::uint8_t>(reg >> 8),
+          static_cast<std::uint8_t>(reg & 0xFF),
+          0,
+          2,
+          4,
+          static_cast<std::uint8_t>(bits >> 24),
+          static_cast<std::uint8_t>(bits >> 16),
+          static_cast<std::uint8_t>(bits >> 8),
+          static_cast<std::uint8_t>(bits)};
 }
 
 inline sim::SimOptions RegOnLineOptions() {

@@ -196,29 +196,6 @@ TEST_F(RegOnLineTest, TheMenuFollowsTheLastPanelAfterAPollAndTheRightClickedOneW
 
 // ---- writes ------------------------------------------------------------------------------
 
-Frame CoilFrame(int coil, bool on) {
-  return {1,
-          5,
-          static_cast<std::uint8_t>(coil >> 8),
-          static_cast<std::uint8_t>(coil & 0xFF),
-          static_cast<std::uint8_t>(on ? 0xFF : 0),
-          0};
-}
-Frame FloatFrame(int reg, float value) {
-  std::uint32_t bits = 0;
-  std::memcpy(&bits, &value, sizeof bits);
-  return {1,
-          16,
-          static_cast<std::uint8_t>(reg >> 8),
-          static_cast<std::uint8_t>(reg & 0xFF),
-          0,
-          2,
-          4,
-          static_cast<std::uint8_t>(bits >> 24),
-          static_cast<std::uint8_t>(bits >> 16),
-          static_cast<std::uint8_t>(bits >> 8),
-          static_cast<std::uint8_t>(bits)};
-}
 // The frames sent, without their CRC.
 std::vector<Frame> Sent(const SimPort& line) {
   std::vector<Frame> out;
