@@ -16,6 +16,7 @@ enum class TEditor {
   RelayModule,         // relay output module
   SensorTypeModule,    // discrete-signal module of type 10
   AnalogModule,        // analog input module
+  AnalogCalibration,   // calibration of an analog module's inputs (ButKalibr of the module window)
   DiscreteProcessing,  // ButProgDiskr
   LocalNetFunctions,   // LocalNet1: exchange blocks of functions 1..4
   LocalNetF15,         // LocNet15
