@@ -46,6 +46,27 @@ std::optional<std::pair<LiveRequest, std::uint8_t>> ParseLiveRequest(std::string
                    static_cast<std::uint8_t>(*code)};
 }
 
+// HH:MM:SS,DD.MM.YY,W: a time the controller could be set to.
+std::optional<ClockTime> ParseClock(std::string_view text) {
+  if (text.size() != 19 || text[2] != ':' || text[5] != ':' || text[8] != ',' || text[11] != '.' ||
+      text[14] != '.' || text[17] != ',') {
+    return std::nullopt;
+  }
+  const auto part = [text](std::size_t at, std::size_t length) {
+    return ParseNumber(text.substr(at, length), 0, 99).value_or(-1);
+  };
+  ClockTime t;
+  t.hour = static_cast<int>(part(0, 2));
+  t.minute = static_cast<int>(part(3, 2));
+  t.second = static_cast<int>(part(6, 2));
+  t.day = static_cast<int>(part(9, 2));
+  t.month = static_cast<int>(part(12, 2));
+  t.year = static_cast<int>(part(15, 2));
+  t.weekday = static_cast<int>(part(18, 1));
+  if (!IsValidClockTime(t)) return std::nullopt;
+  return t;
+}
+
 }  // namespace
 
 std::string UsageText() {
@@ -79,11 +100,16 @@ std::string UsageText() {
          "  --write-fault PAGE:CODE:N\n"
          "                        the next N writes of PAGE answer exception CODE, later ones\n"
          "                        are taken (repeatable)\n"
+         "  --clock HH:MM:SS,DD.MM.YY,W\n"
+         "                        the clock's time at the start, W the day of week 1..7\n"
+         "                        (Monday = 1; default: the host's local time)\n"
+         "  --clock-stopped       the clock stands still; a clock broadcast still sets it\n"
          "  --config FILE         serve the pages of a .lur configuration file; its modules,\n"
          "                        display and block count unless given above\n"
          "  --save FILE           on exit, write the configuration held as a .lur file\n"
          "  --verbose             log requests and answers to standard error, each line after\n"
-         "                        the milliseconds since the start\n";
+         "                        the milliseconds since the start\n"
+         "                        (a refused clock set on a line of its own)\n";
 }
 
 CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
@@ -230,6 +256,13 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       }
       o.writeFaults[static_cast<std::uint8_t>(*page)] =
           SimOptions::WriteFault{static_cast<std::uint8_t>(*code), static_cast<unsigned>(*count)};
+    } else if (name == "--clock") {
+      const auto text = value();
+      const auto start = text ? ParseClock(*text) : std::nullopt;
+      if (!start) return fail("--clock needs HH:MM:SS,DD.MM.YY,W with a date that exists and W 1..7");
+      o.clockStart = *start;
+    } else if (name == "--clock-stopped") {
+      if (!flag(o.clockStopped)) return fail("--clock-stopped takes no value");
     } else if (name == "--exception") {
       const auto text = value();
       const auto colon = text ? text->find(':') : std::string::npos;

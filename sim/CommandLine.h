@@ -7,6 +7,7 @@
 //          [--faulty SLOT]... [--unreliable N]... [--coil ADDR=0|1]...
 //          [--pace BAUD] [--corrupt-after-write PAGE:OFFSET] [--write-fault PAGE:CODE:N]...
 //          [--config FILE] [--save FILE] [--verbose]
+//          [--clock HH:MM:SS,DD.MM.YY,W] [--clock-stopped]
 // Every option with a value also takes the form --option=value.
 #include <optional>
 #include <string>

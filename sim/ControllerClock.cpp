@@ -80,7 +80,7 @@ bool ControllerClock::Set(const ClockTime& time) {
 }
 
 ClockTime ControllerClock::Now() const {
-  const std::int64_t elapsedSeconds = (now_() - baseMs_) / 1000;
+  const std::int64_t elapsedSeconds = stopped_ ? 0 : (now_() - baseMs_) / 1000;
   const std::int64_t baseDays = DaysFromCivil(2000 + base_.year, base_.month, base_.day);
   const std::int64_t total =
       baseDays * 86400 + base_.hour * 3600 + base_.minute * 60 + base_.second + elapsedSeconds;

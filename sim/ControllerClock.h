@@ -37,11 +37,14 @@ class ControllerClock {
   // Sets the clock; an invalid time is refused (false) and changes nothing.
   bool Set(const ClockTime& time);
   ClockTime Now() const;
+  // A stopped clock shows the time last set (or its start) until set again.
+  void SetStopped(bool stopped) { stopped_ = stopped; }
 
  private:
   ClockTime base_;
   std::int64_t baseMs_ = 0;
   MsSource now_;
+  bool stopped_ = false;
 };
 
 }  // namespace lur::sim

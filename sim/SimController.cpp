@@ -1,6 +1,7 @@
 #include "sim/SimController.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 #include "link/Crc16.h"
@@ -34,11 +35,12 @@ SimController::SimController(const SimOptions& options, PageStore pages, Control
       analog_(modules_, pages_),
       live_(modules_, analog_),
       regulators_(live_, analog_),
-      clock_(clockStart, now),
+      clock_(options.clockStart.value_or(clockStart), now),
       now_(std::move(now)),
       startMs_(now_()),
       address_(options.device) {
   regulators_.Follow(pages_.Find(kRegulatorPage));
+  clock_.SetStopped(options_.clockStopped);
   // Presets come last: they are what the controller shows at the start.
   for (const auto& [coil, on] : options_.presetCoils) {
     if (coil >= 0 && coil < LiveData::kCoilCount) live_.SetCoil(coil, on);
@@ -412,7 +414,13 @@ void SimController::SetClock(std::span<const std::uint8_t> request) {
   t.month = request[6];
   t.year = request[7];
   t.weekday = request[8];
-  clock_.Set(t);  // an impossible time is ignored, as the controller keeps running
+  // An impossible time is ignored, as the controller keeps running.
+  if (!clock_.Set(t) && eventLog_) {
+    char text[96];
+    std::snprintf(text, sizeof text, "clock set refused: %02d:%02d:%02d %02d.%02d.%02d day %d", t.hour, t.minute,
+                  t.second, t.day, t.month, t.year, t.weekday);
+    eventLog_(text);
+  }
 }
 
 }  // namespace lur::sim

@@ -27,6 +27,7 @@
 #include <optional>
 #include <utility>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "sim/AnalogChannels.h"
@@ -71,6 +72,9 @@ class SimController {
   void SetModuleFaulty(int slot, bool faulty);
   void SetSignalUnreliable(int signal, bool unreliable);
   ClockTime ClockNow() const { return clock_.Now(); }
+  // Told of what the controller refuses without an answer (a clock set to
+  // an impossible time), one line each; lursim --verbose logs it.
+  void SetEventLog(std::function<void(std::string_view)> log) { eventLog_ = std::move(log); }
 
  private:
   // The answer before the fault options touch it.
@@ -113,6 +117,7 @@ class SimController {
   FaultPlan faults_;
   FaultPlan optionFaults_;
   PageWriteObserver pageWritten_;
+  std::function<void(std::string_view)> eventLog_;
   int address_;
   unsigned busyPollsLeft_ = 0;
   unsigned answers_ = 0;

@@ -7,6 +7,8 @@
 #include <optional>
 #include <set>
 
+#include "sim/ControllerClock.h"
+
 namespace lur::sim {
 
 // One kind of live request: its function and its start (the address of the
@@ -66,6 +68,11 @@ struct SimOptions {
     unsigned count = 0;
   };
   std::map<std::uint8_t, WriteFault> writeFaults;
+
+  // The clock's time at the start (none: the maker's, the host's local time
+  // in lursim), and a clock that stands still until a broadcast sets it.
+  std::optional<ClockTime> clockStart;
+  bool clockStopped = false;
 };
 
 }  // namespace lur::sim

@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
       std::cerr << LogLine(std::chrono::steady_clock::now() - started, text) << std::endl;
     };
   }
+  if (serverOptions.log) controller.SetEventLog(serverOptions.log);
   PtyServer server(controller, serverOptions);
   InstallStopHandlers();
   std::string error;
