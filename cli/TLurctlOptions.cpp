@@ -32,7 +32,12 @@ const char* const kLurctlUsage =
     "  diff FILE --port PATH [--device N]\n"
     "                         differences of a .lur file and the controller, same exit codes\n"
     "  live VIEW [--interval MS] [--count K] [--json]\n"
-    "                         poll a live view as its window does, one line a poll (Ctrl+C stops)\n";
+    "                         poll a live view as its window does, one line a poll (Ctrl+C stops)\n"
+    "  clock [--json]         read the controller's clock: time, date and day of week\n"
+    "  clock --watch [--interval MS] [--count K] [--json]\n"
+    "                         read it every 100 ms as the time and date window does\n"
+    "  clock --set now|YYYY-MM-DDTHH:MM:SS [--password TEXT] [--password-file PATH]\n"
+    "                         set every controller's clock with the broadcast 0x46\n";
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CmdClock.h"
 #include "cli/CmdDiff.h"
 #include "model/HexText.h"
 #include "cli/CmdDump.h"
@@ -115,6 +116,7 @@ int main(int argc, char** argv) {
     }
   } else if (command != "identify" && command != "raw" && command != "read" && command != "write" &&
              command != "fb" && command != "diff" &&
+             command != "clock" &&
              command != "scan") {
     std::fprintf(stderr, "lurctl: unknown command %s\n%s", options->command.c_str(), lur::kLurctlUsage);
     return 2;
@@ -154,6 +156,8 @@ int main(int argc, char** argv) {
     rc = lur::RunDiffWithController(*options, link, std::cout, ui);
   } else if (command == "scan") {
     rc = lur::RunScan(*options, link, ui, std::cout);
+  } else if (command == "clock") {
+    rc = lur::RunClock(*options, link, ui);
   }
   link.ClosePort();
   return rc;
