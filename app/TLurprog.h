@@ -13,6 +13,7 @@
 #include "live/InputDetail.h"
 #include "live/views/TQtDetailWindows.h"
 #include "live/views/TQtModuleLiveViews.h"
+#include "live/views/TQtTimeDateWindow.h"
 #include "loops/views/TQtLoopDialog.h"
 #include "loops/views/TQtLoopEditor.h"
 #include "loops/views/TQtRegOnLineWindow.h"
@@ -97,6 +98,8 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtFBEditor> functionBlocks_;
   // The live views of a discrete input module and an output module.
   std::unique_ptr<TQtModuleLiveViews> moduleLive_;
+  // The controller's clock (ButTimeDate).
+  std::unique_ptr<TQtTimeDateWindow> timeDate_;
 };
 
 // "FParol.dat" in the user's configuration folder of the program.
