@@ -17,6 +17,9 @@
 //   (Regulators); their step coils are momentary.
 // - 0x46 clock broadcast (address 0): sets the clock, never answered.
 // - 0x47 analog states: 8 bytes a channel.
+// - converter codes page 59 + n of every analog module n and the calibration
+//   coils 0x10nn..0x12nn (AnalogCalibration); the status of a selected input
+//   carries bit 5.
 // - anything else: exception 1. A frame with a bad CRC or for another address
 //   gets no answer.
 //
@@ -30,6 +33,7 @@
 #include <vector>
 
 #include "sim/AnalogChannels.h"
+#include "sim/Calibration.h"
 #include "sim/ControllerClock.h"
 #include "sim/FaultPlan.h"
 #include "sim/LiveData.h"
@@ -71,6 +75,7 @@ class SimController {
   void SetModuleFaulty(int slot, bool faulty);
   void SetSignalUnreliable(int signal, bool unreliable);
   ClockTime ClockNow() const { return clock_.Now(); }
+  const AnalogCalibration& Calibration() const { return calibration_; }
 
  private:
   // The answer before the fault options touch it.
@@ -105,6 +110,7 @@ class SimController {
   ModuleSet modules_;
   PageStore pages_;
   AnalogChannels analog_;
+  AnalogCalibration calibration_;
   LiveData live_;
   Regulators regulators_;
   ControllerClock clock_;
@@ -116,6 +122,7 @@ class SimController {
   int address_;
   unsigned busyPollsLeft_ = 0;
   unsigned answers_ = 0;
+  unsigned requestsHeard_ = 0;  // for silentAfter
 };
 
 }  // namespace lur::sim

@@ -66,6 +66,14 @@ struct SimOptions {
     unsigned count = 0;
   };
   std::map<std::uint8_t, WriteFault> writeFaults;
+
+  // Analog signal (1-based) -> the status byte function 0x47 reports for it
+  // in place of its own; bit 5 is still added while the input is selected
+  // for calibration.
+  std::map<int, std::uint8_t> analogStatus;
+  // Answers the first this many requests addressed to it, then none: a
+  // controller that falls silent while a window polls it.
+  std::optional<unsigned> silentAfter;
 };
 
 }  // namespace lur::sim
