@@ -68,6 +68,8 @@ TLurprog::TLurprog(const QString& port)
   moduleLive_->Register();
   timeDate_ = std::make_unique<TQtTimeDateWindow>(session_, editors_, ui_, window_.get());
   timeDate_->Register();
+  calibration_ = std::make_unique<TQtCalibrationWindow>(session_, editors_, &ui_, window_.get());
+  calibration_->Register();
   window_->Draw();  // the editor buttons of the registered windows come alive
   if (auto* action = window_->findChild<QAction*>("AJurnal")) {
     connect(action, &QAction::triggered, journalWindow_, [this] {

@@ -20,6 +20,7 @@
 #include "link/TQtSerialPort.h"
 #include "link/TQtWaiter.h"
 #include "model/TConfiguration.h"
+#include "modules/views/TQtCalibrationWindow.h"
 #include "modules/views/TQtSensorTypeEditor.h"
 #include "session/LinkReports.h"
 #include "session/TEditorRegistry.h"
@@ -100,6 +101,8 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtModuleLiveViews> moduleLive_;
   // The controller's clock (ButTimeDate).
   std::unique_ptr<TQtTimeDateWindow> timeDate_;
+  // The calibration of an analog module's inputs, opened from its editor.
+  std::unique_ptr<TQtCalibrationWindow> calibration_;
 };
 
 // "FParol.dat" in the user's configuration folder of the program.

@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "cli/LiveAnalogTwin.h"
 #include "cli/LiveLoopTwin.h"
 #include "cli/LiveModuleTwins.h"
 #include "shell/TDumpNode.h"
@@ -160,7 +161,7 @@ void PrintPoll(std::ostream& out, const TLiveOptions& options, int poll, std::in
 
 TLiveRegistry ProgramLiveViews() {
   // Each live window's twin is listed here by the window that owns it.
-  return {ModuleInputsTwin(), ModuleOutputsTwin(), LoopOnLineTwin()};
+  return {ModuleInputsTwin(), ModuleOutputsTwin(), LoopOnLineTwin(), AnalogCalibrationTwin()};
 }
 
 const TLiveTwin* FindLiveTwin(const TLiveRegistry& registry, std::string_view name) {

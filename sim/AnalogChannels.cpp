@@ -68,23 +68,4 @@ std::optional<std::array<std::uint8_t, 8>> AnalogChannels::ColdJunction(int modu
   return state;
 }
 
-std::optional<std::vector<std::uint8_t>> AnalogChannels::ConverterCodes(int analogIndex) const {
-  if (modules_.AnalogModuleType(analogIndex) != ModuleSet::kThermoModuleType) return std::nullopt;
-  std::vector<std::uint8_t> codes(kProbePageLength, 0);
-  auto put = [&](std::size_t at, int value) {
-    const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(value));
-    codes[at] = static_cast<std::uint8_t>(v & 0xFF);
-    codes[at + 1] = static_cast<std::uint8_t>(v >> 8);
-  };
-  for (int row = 0; row < 7; ++row) {
-    const int begin = 820 + 3 * row;
-    const int end = 15600 - 5 * row;
-    // Offsets after the page number: begin/end codes at 4r, 4r + 2; present codes from 28.
-    put(static_cast<std::size_t>(4 * row), begin);
-    put(static_cast<std::size_t>(4 * row + 2), end);
-    put(static_cast<std::size_t>(28 + 2 * row), begin + (end - begin) * (40 + 3 * row) / 100);
-  }
-  return codes;
-}
-
 }  // namespace lur::sim

@@ -1,8 +1,9 @@
 #pragma once
 // Live states of the controller's analog signals as function 0x47 reports
-// them, and the converter codes of its thermo modules. The values are steady
-// and derived from each channel's scale, so that a reader sees plausible
-// numbers that agree with the configuration it read.
+// them. The values are steady and derived from each channel's scale, so
+// that a reader sees plausible numbers that agree with the configuration it
+// read. The converter codes and the calibration commands are
+// AnalogCalibration's.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -29,8 +30,6 @@ class AnalogChannels {
   std::array<std::uint8_t, 8> State(int signal) const;
   // The cold-junction state of analog module n (1-based); only thermo modules have one.
   std::optional<std::array<std::uint8_t, 8>> ColdJunction(int module) const;
-  // The 42 bytes after the page number of probe page 60 + index; only thermo modules answer it.
-  std::optional<std::vector<std::uint8_t>> ConverterCodes(int analogIndex) const;
 
  private:
   struct Scale {

@@ -104,6 +104,10 @@ std::string UsageText() {
          "                        the clock's time at the start, W the day of week 1..7\n"
          "                        (Monday = 1; default: the host's local time)\n"
          "  --clock-stopped       the clock stands still; a clock broadcast still sets it\n"
+         "  --analog-status SIGNAL:BYTE\n"
+         "                        analog signal SIGNAL 1..48 reports status BYTE (hexadecimal);\n"
+         "                        bit 5 is still added while it is selected (repeatable)\n"
+         "  --silent-after N      answer the first N requests, then none\n"
          "  --config FILE         serve the pages of a .lur configuration file; its modules,\n"
          "                        display and block count unless given above\n"
          "  --save FILE           on exit, write the configuration held as a .lur file\n"
@@ -263,6 +267,25 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       o.clockStart = *start;
     } else if (name == "--clock-stopped") {
       if (!flag(o.clockStopped)) return fail("--clock-stopped takes no value");
+    } else if (name == "--analog-status") {
+      const auto text = value();
+      const auto colon = text ? text->find(':') : std::string::npos;
+      const auto signal = colon == std::string::npos ? std::nullopt
+                                                     : ParseNumber(std::string_view(*text).substr(0, colon), 1, 48);
+      std::optional<long> status;
+      if (signal) {
+        const std::string_view hex = std::string_view(*text).substr(colon + 1);
+        long byte = 0;
+        const auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), byte, 16);
+        if (!hex.empty() && ec == std::errc() && end == hex.data() + hex.size() && byte >= 0 && byte <= 0xFF)
+          status = byte;
+      }
+      if (!signal || !status) return fail("--analog-status needs SIGNAL:BYTE with signal 1..48 and a hexadecimal byte");
+      o.analogStatus[static_cast<int>(*signal)] = static_cast<std::uint8_t>(*status);
+    } else if (name == "--silent-after") {
+      const auto n = number(0, 1000000000);
+      if (!n) return fail("--silent-after needs a number of requests from 0");
+      o.silentAfter = static_cast<unsigned>(*n);
     } else if (name == "--exception") {
       const auto text = value();
       const auto colon = text ? text->find(':') : std::string::npos;

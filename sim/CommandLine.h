@@ -6,6 +6,7 @@
 //          [--mute FUNC:START]... [--live-exception FUNC:START:CODE]... [--live-toggle MS]
 //          [--faulty SLOT]... [--unreliable N]... [--coil ADDR=0|1]...
 //          [--pace BAUD] [--corrupt-after-write PAGE:OFFSET] [--write-fault PAGE:CODE:N]...
+//          [--analog-status SIGNAL:BYTE]... [--silent-after N]
 //          [--config FILE] [--save FILE] [--verbose]
 //          [--clock HH:MM:SS,DD.MM.YY,W] [--clock-stopped]
 // Every option with a value also takes the form --option=value.

@@ -33,6 +33,7 @@ SimController::SimController(const SimOptions& options, PageStore pages, Control
       modules_(options.modules, options.display),
       pages_(std::move(pages)),
       analog_(modules_, pages_),
+      calibration_(modules_),
       live_(modules_, analog_),
       regulators_(live_, analog_),
       clock_(options.clockStart.value_or(clockStart), now),
@@ -63,6 +64,10 @@ bool SimController::Hears(std::span<const std::uint8_t> request) const {
 
 std::optional<SimController::Frame> SimController::Answer(std::span<const std::uint8_t> request) {
   if (options_.silent) return std::nullopt;
+  if (options_.silentAfter && Hears(request)) {
+    if (requestsHeard_ >= *options_.silentAfter) return std::nullopt;
+    ++requestsHeard_;
+  }
   std::optional<StagedFault> fault;
   if (Hears(request)) {
     fault = faults_.Take(request);
@@ -191,7 +196,8 @@ SimController::Frame SimController::ReadPage(std::span<const std::uint8_t> reque
   }
   Frame data{page};
   if (IsProbePage(page)) {
-    const auto codes = analog_.ConverterCodes(page - kFirstProbePage);
+    // Page 59 + n: the converter codes of analog module n.
+    const auto codes = calibration_.Codes(page - kFirstProbePage + 1);
     if (!codes) return Exception(fn::kReadPage, kIllegalAddress);
     data.insert(data.end(), codes->begin(), codes->end());
     return WithCount(fn::kReadPage, data);
@@ -266,6 +272,7 @@ SimController::Frame SimController::ReadBits(std::span<const std::uint8_t> reque
 }
 
 bool SimController::CoilOn(int address) const {
+  if (AnalogCalibration::IsCommandCoil(address)) return calibration_.Coil(address);
   if (address >= LiveData::kFirstModuleFaultCoil && address < LiveData::kFirstModuleFaultCoil + ModuleSet::kSlotCount &&
       options_.faultySlots.count(address - LiveData::kFirstModuleFaultCoil + 1) != 0) {
     return true;
@@ -330,6 +337,10 @@ SimController::Frame SimController::WriteCoil(std::span<const std::uint8_t> requ
   const int address = BigEndian(request, 2);
   const int value = BigEndian(request, 4);
   if (value != 0xFF00 && value != 0x0000) return Exception(fn::kWriteCoil, kIllegalValue);
+  if (AnalogCalibration::IsCommandCoil(address)) {
+    const std::uint8_t refused = calibration_.WriteCoil(address, value == 0xFF00);
+    return refused != 0 ? Exception(fn::kWriteCoil, refused) : Echo(request);
+  }
   if (address >= LiveData::kCoilCount) return Exception(fn::kWriteCoil, kIllegalAddress);
   if (!regulators_.WriteCoil(address, value == 0xFF00)) live_.SetCoil(address, value == 0xFF00);
   return Echo(request);
@@ -392,13 +403,25 @@ SimController::Frame SimController::AnalogStates(std::span<const std::uint8_t> r
     if (!state) return Exception(fn::kAnalogStates, kIllegalAddress);
     if (count != 1) return Exception(fn::kAnalogStates, kIllegalValue);
     data.assign(state->begin(), state->end());
+    const int module = first - AnalogChannels::kFirstColdJunction + 1;
+    if (calibration_.Selected(module, AnalogCalibration::kColdJunctionRow)) {
+      data[7] |= AnalogCalibration::kSelectedBit;
+    }
     return WithCount(fn::kAnalogStates, data);
   }
   // Eight bytes a channel: at most 31 channels fit the byte count.
   if (count < 1 || count > 31) return Exception(fn::kAnalogStates, kIllegalValue);
   if (first + count > AnalogChannels::kSignalCount) return Exception(fn::kAnalogStates, kIllegalAddress);
   for (int i = 0; i < count; ++i) {
-    const auto state = analog_.State(first + i);
+    const int signal = first + i;
+    auto state = analog_.State(signal);
+    if (const auto it = options_.analogStatus.find(signal + 1); it != options_.analogStatus.end()) {
+      state[7] = it->second;
+    }
+    // Channel 6 (n - 1) + k - 1 is input k of analog module n.
+    if (signal < modules_.AnalogInputs() && calibration_.Selected(signal / 6 + 1, signal % 6 + 1)) {
+      state[7] |= AnalogCalibration::kSelectedBit;
+    }
     data.insert(data.end(), state.begin(), state.end());
   }
   return WithCount(fn::kAnalogStates, data);

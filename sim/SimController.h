@@ -17,6 +17,9 @@
 //   (Regulators); their step coils are momentary.
 // - 0x46 clock broadcast (address 0): sets the clock, never answered.
 // - 0x47 analog states: 8 bytes a channel.
+// - converter codes page 59 + n of every analog module n and the calibration
+//   coils 0x10nn..0x12nn (AnalogCalibration); the status of a selected input
+//   carries bit 5.
 // - anything else: exception 1. A frame with a bad CRC or for another address
 //   gets no answer.
 //
@@ -31,6 +34,7 @@
 #include <vector>
 
 #include "sim/AnalogChannels.h"
+#include "sim/Calibration.h"
 #include "sim/ControllerClock.h"
 #include "sim/FaultPlan.h"
 #include "sim/LiveData.h"
@@ -75,6 +79,7 @@ class SimController {
   // Told of what the controller refuses without an answer (a clock set to
   // an impossible time), one line each; lursim --verbose logs it.
   void SetEventLog(std::function<void(std::string_view)> log) { eventLog_ = std::move(log); }
+  const AnalogCalibration& Calibration() const { return calibration_; }
 
  private:
   // The answer before the fault options touch it.
@@ -109,6 +114,7 @@ class SimController {
   ModuleSet modules_;
   PageStore pages_;
   AnalogChannels analog_;
+  AnalogCalibration calibration_;
   LiveData live_;
   Regulators regulators_;
   ControllerClock clock_;
@@ -121,6 +127,7 @@ class SimController {
   int address_;
   unsigned busyPollsLeft_ = 0;
   unsigned answers_ = 0;
+  unsigned requestsHeard_ = 0;  // for silentAfter
 };
 
 }  // namespace lur::sim

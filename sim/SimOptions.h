@@ -73,6 +73,13 @@ struct SimOptions {
   // in lursim), and a clock that stands still until a broadcast sets it.
   std::optional<ClockTime> clockStart;
   bool clockStopped = false;
+  // Analog signal (1-based) -> the status byte function 0x47 reports for it
+  // in place of its own; bit 5 is still added while the input is selected
+  // for calibration.
+  std::map<int, std::uint8_t> analogStatus;
+  // Answers the first this many requests addressed to it, then none: a
+  // controller that falls silent while a window polls it.
+  std::optional<unsigned> silentAfter;
 };
 
 }  // namespace lur::sim
