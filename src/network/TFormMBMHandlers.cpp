@@ -7,7 +7,6 @@ namespace lur {
 namespace {
 
 constexpr int kItemF1 = 0;
-constexpr int kItemF2 = 1;
 constexpr int kItemF3 = 2;
 constexpr int kItemF4 = 3;
 constexpr int kInteger = 0;
