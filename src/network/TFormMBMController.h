@@ -91,10 +91,13 @@ class TFormMBMController {
   static TFieldKind KindOf(TMBMField field);
   void ScalingClick();
   void ButOnLineClick();
-  // The checks on closing (OK or the close box), steps 1-7, then the moves
-  // and the bookkeeping. kModalOk for an accepted block (the scaling window
-  // then opens for an analog one); kModalError, memory as at opening, for a
-  // rejected one. The dialog closes either way.
+  // The checks on closing (OK or the close box): type, function, slave
+  // address and the empty fields stop at the first failure; then every rule
+  // of the device type and the code maximum report each failure; then the
+  // places in the lists; then the moves and the bookkeeping. kModalOk for
+  // an accepted block (the scaling window then opens for an analog one);
+  // kModalError, memory as at opening, for a rejected one. The dialog
+  // closes either way.
   int FormCloseQuery();
   int OKClick() { return FormCloseQuery(); }
 
@@ -135,9 +138,9 @@ class TFormMBMController {
   int IntOf(F field) const;
   int HexOf(F field) const;
   std::string StoredText(F field) const;
-  bool CheckHead();       // steps 1-4
-  bool CheckRules();      // steps 5 and 6
-  bool AssignAndMove();   // step 7, the moves, the bookkeeping
+  bool CheckHead();      // type, function, slave address, empty fields
+  bool CheckRules();     // the device type's rules and the code maximum
+  bool AssignAndMove();  // the places, the moves, the bookkeeping
   void Bookkeeping();
   void ShowStored();
 
