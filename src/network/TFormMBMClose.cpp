@@ -132,8 +132,10 @@ bool TFormMBMController::AssignAndMove() {
   mbm.SetStAddr_Beg1(b, start1);
   mbm.SetStAddr_Beg2(b, start2);
 
-  // Same function: the leading values keep their meaning.
-  const bool same = kodF == oldKodF;
+  // Values of the same kind (discrete 1, 2 or analog 3, 4) keep their
+  // places: the leading ones stay referred to. A change of kind leaves
+  // nothing of the old places.
+  const bool same = (oldKodF >= 3) == (kodF >= 3) && oldKodF != 0;
   TBlockSpanChange change;
   change.discreteStart = start1;
   change.analogStart = start2;

@@ -399,18 +399,38 @@ TEST_F(Accepted, AShrinkingBlockDropsItsTailAndTheReferencesToIt) {
   EXPECT_EQ(config.Serv.GetInputText(65), "B2E1" + std::string(10, ' '));
 }
 
-TEST_F(Accepted, AFunctionChangeDropsTheBlocksReferencesAndItsRegulators) {
+TEST_F(Accepted, AShrinkingAnalogBlockTakesTheLoopsOfItsDroppedValues) {
   ASSERT_TRUE(form.Open(1));
-  form.CBoxKodFClick(3);  // "ВЕДА" function 4: the same spans, other registers
+  Type(F::EditKolVh, "1");
+  Type(F::EditKolDat, "1");
   ASSERT_EQ(Close(), kModalOk);
-  EXPECT_EQ(NetworkConfig::Refs(config, 0), (std::array<int, 4>{5, 37, 0, 70}));
-  EXPECT_EQ(NetworkConfig::Refs(config, 1), (std::array<int, 4>{3, 0, 0, 0}));
-  EXPECT_EQ(NetworkConfig::F15Refs(config), (std::array<int, 5>{37, 41, 0, 70, 200}));
+  // Values 2..6 (analog 8..12, entries 48..67) are gone.
+  EXPECT_EQ(NetworkConfig::Refs(config, 0), (std::array<int, 4>{5, 37, 45, 50}));
+  EXPECT_EQ(NetworkConfig::Refs(config, 1), (std::array<int, 4>{3, 7, 0, 0}));
+  EXPECT_EQ(NetworkConfig::F15Refs(config), (std::array<int, 5>{37, 41, 45, 50, 200}));
   EXPECT_EQ(config.Reg.UsedRegs(), 1);  // the loop on analog 8 is gone
+  EXPECT_EQ(config.Reg.GetAnVh(0), 3);
   EXPECT_EQ(config.Reg.RegModified, 1);
+  EXPECT_EQ(config.MBM.GetStAddr_Beg1(2), 48);
+  EXPECT_EQ(config.MBM.GetStAddr_Beg2(2), 7);
   EXPECT_EQ(config.MBM.GroupsClean, 0);
-  EXPECT_EQ(config.MBM.GetPoz(2), std::string(8, ' '));
+  EXPECT_EQ(config.MBM.GetPoz(0), std::string(8, ' '));  // the block's channel takes the defaults
   EXPECT_EQ(scaling.shown, std::vector<int>{1});
+}
+
+TEST_F(Accepted, AnotherFunctionOfTheSameKindKeepsEveryReference) {
+  const MemoryImage before(config);
+  ASSERT_TRUE(form.Open(1));
+  form.CBoxKodFClick(3);  // "ВЕДА" function 4: input registers instead of holding ones
+  ASSERT_EQ(Close(), kModalOk);
+  EXPECT_EQ(config.MBM.GetKodF(1), 4);
+  EXPECT_EQ(config.FB.GetRecord(0), before.fb[0]);
+  EXPECT_EQ(config.FB.GetRecord(1), before.fb[1]);
+  EXPECT_EQ(config.Reg.UsedRegs(), 2);
+  EXPECT_EQ(config.MBM.GetPoz(2), "TAG3    ");
+  EXPECT_EQ(config.MBM.TableClean, 0);
+  EXPECT_EQ(config.MBM.GroupsClean, 1);
+  EXPECT_EQ(config.FB.FBToWrite, 0);
 }
 
 TEST_F(Accepted, ADiscreteBlockTurnedAnalogMovesBothLists) {

@@ -54,8 +54,9 @@ void InsertDiscreteSignals(TConfiguration& cfg, int at, int count, TSignalMoveMa
 
 // One exchange block changing its places in the lists: its first discrete
 // entry and first analog signal (0-based, absolute), its spans before and
-// after, and how many of its leading places keep their meaning (the same
-// function and registers: min of the spans; a function change keeps none).
+// after, and how many of its leading places keep their meaning (values of
+// the same kind: min of the spans; a change between discrete and analog
+// values keeps none).
 // The places after the kept ones are dropped, the new ones opened, and
 // everything after the block moves by the difference. Analog places also
 // move the network channel records (channel = analog index - AiCount); the
