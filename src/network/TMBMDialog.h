@@ -17,7 +17,11 @@ struct TMBMDialogRequest {
 // modally. Returns the modal result: 6 when the block was rejected (memory
 // then is as it was before the call), kModalCancel when the dialog was not
 // opened at all (no free discrete place is left for a new block), any
-// other result when the block was accepted.
+// other result when the block was accepted. On 6 the network editor shows
+// "программирование закончено с ошибкой " (caption "Ошибка") and keeps the
+// block's error flag; after an acceptance it gives the block's button the
+// dialog's ButtonCaption() and writes what TableClean, GroupsClean,
+// BaseRewrite, FBToWrite, F15Changed and RegModified mark.
 class TMBMDialog {
  public:
   virtual ~TMBMDialog() = default;
