@@ -290,6 +290,9 @@ class TProgFBClass {
   int HasFB = 0;
   int InformSilent = 0;
   int RefsChanged = 0;
+  // 1: signal moves of the local network changed function block inputs; the
+  // network editor writes the function block pages with its own.
+  int FBToWrite = 0;
 
   // ---- function block editor working state ----------------------------------
   int CreatMode = 0;  // 0 new at end, 1 program chosen, 2 insert before, 3 add after

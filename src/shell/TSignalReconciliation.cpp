@@ -1,6 +1,7 @@
 #include "shell/TSignalReconciliation.h"
 
 #include "model/ModuleTypes.h"
+#include "network/moves/SignalMoves.h"
 
 namespace lur {
 namespace {
@@ -61,29 +62,23 @@ void TSignalReconciliation::Apply(TConfiguration& out) const {
     out.MBM.SetStAddr_Beg2(b, out.MBM.GetStAddr_Beg2(b) + shiftAnalog_);
   }
 
+  // Every table that names a signal follows: function block inputs,
+  // function-15 numbers, relay acknowledge and reset inputs, regulators.
+  TSignalMoveMarks marks;
   if (shiftDiscrete_ < 0) {
     // The local signals of the modules the controller lacks go; references
     // to them are cleared rather than left pointing at other signals.
     const int n = -shiftDiscrete_;
-    const int at = posDiscrete_ - n;
-    out.Lur.DeleteRecs(at, n);
-    out.Serv.DeleteInputTexts(at, n);
-    out.Serv.BlankInputTexts(kMaxInputSignals - n, n);  // the tail had no text to take
-    out.FB.DelDiskrRefs(at, n);
+    DeleteDiscreteSignals(out, posDiscrete_ - n, n, marks);
   } else if (shiftDiscrete_ > 0) {
-    const int n = shiftDiscrete_;
-    out.Lur.InsertRecs(posDiscrete_, n);
-    out.Lur.ClearRecs(posDiscrete_, n);
-    out.Serv.InsertInputTexts(posDiscrete_, n);
-    for (int i = 0; i < n; ++i) out.Serv.SetDefaultInputText(posDiscrete_ + i);
-    out.FB.ShiftUpDiskrRefs(posDiscrete_, n);
+    InsertDiscreteSignals(out, posDiscrete_, shiftDiscrete_, marks);
   }
 
   if (shiftAnalog_ < 0) {
     const int m = -shiftAnalog_;
-    out.FB.DelAnRefs(posAnalog_ - m, m);
+    DeleteAnalogRefs(out, posAnalog_ - m, m, marks);
   } else if (shiftAnalog_ > 0) {
-    out.FB.ShiftUpAnRefs(posAnalog_, shiftAnalog_);
+    InsertAnalogRefs(out, posAnalog_, shiftAnalog_, marks);
   }
 }
 

@@ -6,8 +6,9 @@
 // after them. When the configuration was made for fewer or more local modules,
 // everything from the first network signal on must move by the difference so
 // that it follows the controller's own local signals: the exchange blocks'
-// start entries, the discrete processing records, the input texts and the
-// function block inputs.
+// start entries, the discrete processing records, the input texts, and
+// every reference to a signal: function block inputs, function-15 numbers,
+// relay acknowledge and reset inputs, regulators' controlled variables.
 #include <optional>
 
 #include "model/TConfiguration.h"

@@ -604,5 +604,77 @@ TEST_F(Reconciliation, SignalsThatWouldPassTheListsAreRefusedBeforeAnythingIsWri
   EXPECT_EQ(device.Count(0x44) + device.Count(0x45), 0);
 }
 
+
+// The other tables that name signals, as sent: function-15 numbers (page
+// 11), relay acknowledge and reset inputs (page 9), the regulators'
+// controlled variables (page 0x20).
+struct SentReferences {
+  explicit SentReferences(const SimPort& device) {
+    Bytes f15Page{11};
+    const auto& f15Bytes = device.written.at(11);
+    f15Page.insert(f15Page.end(), f15Bytes.begin(), f15Bytes.end());
+    f15.PutF15FromFile(f15Page);
+    Bytes mrPage{9};
+    const auto& mrBytes = device.written.at(9);
+    mrPage.insert(mrPage.end(), mrBytes.begin(), mrBytes.end());
+    mr.PutMRFromFile(mrPage);
+    reg.PutPageFromFile(device.written.at(0x20));
+    reg.LoadPage(0x20);
+  }
+  TProgF15Class f15;
+  TProgMRClass mr;
+  TProgRegClass reg;
+};
+
+class ReconciledReferences : public Reconciliation {
+ protected:
+  // Regulator records cleared but for a single loop on `anVh`; function-15
+  // block 0 sending `signals`; relay output 0 acknowledged by `kvit` and
+  // reset by `sbr`.
+  void Refer(int anVh, std::array<int, 3> signals, int kvit, int sbr) {
+    TConfiguration& c = *config;
+    for (int i = 0; i < TProgRegClass::kRecords; ++i) {
+      for (int j = 0; j < static_cast<int>(TProgRegClass::kRecordSize); ++j) c.Reg.SetRegByte(i, j, 0);
+    }
+    c.Reg.SetAnVh(0, anVh);
+    c.Reg.SetTReg(0, 1);
+    for (int k = 0; k < 3; ++k) c.F15.SetSignal(0, k, signals[static_cast<std::size_t>(k)]);
+    c.MR.SetVxKvit(static_cast<std::uint8_t>(kvit), 0, 0);
+    c.MR.SetVhSbr(static_cast<std::uint8_t>(sbr), 0, 0);
+  }
+};
+
+TEST_F(ReconciledReferences, FunctionFifteenAndRegulatorReferencesFollowAnExtraAnalogModule) {
+  Configure("173E0000");  // network signals from 36 and analog 7
+  Refer(8, {5, 38, 200}, 5, 0);
+  const Bytes before = Snapshot(*config);
+  SetIdentity("1773E000");
+  ASSERT_TRUE(transfer.OutPortClick());
+  const SentReferences sent(device);
+  EXPECT_EQ(sent.reg.GetAnVh(0), 14);
+  EXPECT_EQ(sent.f15.GetSignal(0, 0), 5);
+  EXPECT_EQ(sent.f15.GetSignal(0, 1), 62);
+  EXPECT_EQ(sent.f15.GetSignal(0, 2), 200);  // a block output never moves
+  EXPECT_EQ(sent.mr.GetVxKvit(0, 0), 5);
+  EXPECT_EQ(Snapshot(*config), before);
+  EXPECT_EQ(config->Reg.GetAnVh(0), 8);
+  EXPECT_EQ(config->F15.GetSignal(0, 1), 38);
+}
+
+TEST_F(ReconciledReferences, RelayInputsOfAMissingDiscreteModuleAreClearedAndLaterOnesMove) {
+  Configure("113E0000");  // network signals from 24, no analog modules
+  Refer(1, {20, 30, 0}, 15, 26);
+  const Bytes before = Snapshot(*config);
+  SetIdentity("13E00000");
+  ASSERT_TRUE(transfer.OutPortClick());
+  const SentReferences sent(device);
+  EXPECT_EQ(sent.mr.GetVxKvit(0, 0), 0);  // the second module's input 3 is gone
+  EXPECT_EQ(sent.mr.GetVhSbr(0, 0), 14);
+  EXPECT_EQ(sent.f15.GetSignal(0, 0), 0);
+  EXPECT_EQ(sent.f15.GetSignal(0, 1), 18);
+  EXPECT_EQ(sent.reg.GetAnVh(0), 1);
+  EXPECT_EQ(Snapshot(*config), before);
+}
+
 }  // namespace
 }  // namespace lur
