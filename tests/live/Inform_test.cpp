@@ -98,8 +98,9 @@ TEST(InformFill, EveryWalkStaysInsideItsList) {
 // ---- double click ---------------------------------------------------------------------
 
 TEST(InformDoubleClick, IdentifierColumnOpensTheDetailOfItsKind) {
-  InformFixture t(60);
-  SetNetBlocks(t.f.config, {{0, 2, 12}});
+  InformFixture t(64);
+  // Twelve discrete network values, then one analog value after a gap.
+  SetNetBlocks(t.f.config, {{0, 2, 12}, {2, 3, 1, 6}});
   t.form.InformButClick();
   struct Case {
     int row;
@@ -109,9 +110,18 @@ TEST(InformDoubleClick, IdentifierColumnOpensTheDetailOfItsKind) {
       {0, nullptr},   // the fixed row
       {24, nullptr},  // an own discrete input
       {25, "an 1 1 уставка LL"},
+      {26, "an 1 1 уставка L"},
+      {27, "an 1 1 уставка H"},
+      {28, "an 1 1 уставка HH"},
+      {45, "an 1 6 уставка LL"},
+      {46, "an 1 6 уставка L"},
+      {47, "an 1 6 уставка H"},
       {48, "an 1 6 уставка HH"},
       {49, "net 49 (адрес 0x30)      DLDI_1_1  "},
-      {61, nullptr},  // past the processed signals
+      {60, "net 60 (адрес 0x3B)      DLDI_1_12  "},
+      {61, "net 61 (адрес 0x3C)      DLAI3_1_LL"},
+      {64, "net 64 (адрес 0x3F)      DLAI3_1_HH"},
+      {65, nullptr},  // past the processed signals
   };
   for (const Case& c : cases) {
     t.detailShown.clear();
