@@ -53,6 +53,13 @@ TLurprog::TLurprog(const QString& port)
   functionBlocks_->Register();
   details_ = std::make_unique<TQtDetailWindows>(window_.get());
   RegisterDetailWindows(editors_, *config_, detailForms_, details_->Windows());
+  inform_ = std::make_unique<TQtInformWindow>(
+      session_,
+      TInformDialogs{discrete_->Forms().text, discrete_->Windows().text, discrete_->Forms().vh,
+                     discrete_->Windows().vh, detailForms_, details_->Windows()},
+      &ui_, window_.get());
+  inform_->Form().fileName = [this] { return state_.fileName; };
+  inform_->Register(editors_);
   sensorTypes_ = std::make_unique<TQtSensorTypeEditor>(session_, editors_, window_.get());
   sensorTypes_->Register();
   relayModules_ = std::make_unique<TQtRelayModuleEditor>(session_, editors_, ui_, window_.get());

@@ -12,6 +12,7 @@
 #include "link/TComPortClass.h"
 #include "live/InputDetail.h"
 #include "live/views/TQtDetailWindows.h"
+#include "live/views/TQtInformWindow.h"
 #include "live/views/TQtModuleLiveViews.h"
 #include "live/views/TQtTimeDateWindow.h"
 #include "loops/views/TQtLoopDialog.h"
@@ -88,6 +89,8 @@ class TLurprog : public QObject {
   // The input and output detail windows the editors open for a signal.
   TDetailForms detailForms_;
   std::unique_ptr<TQtDetailWindows> details_;
+  // The input information window ("Входные сигналы").
+  std::unique_ptr<TQtInformWindow> inform_;
   std::unique_ptr<TQtSensorTypeEditor> sensorTypes_;
   std::unique_ptr<TQtRelayModuleEditor> relayModules_;
   // The regulator editor, the loop dialog it programs loops with and the

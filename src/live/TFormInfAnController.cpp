@@ -18,7 +18,7 @@ std::string TFormInfAnController::ModuleModelName(int type) {
     case 9:
       return "ФИЛО-3";
     default:
-      return std::string(ModuleTypeName(type));
+      return {};
   }
 }
 

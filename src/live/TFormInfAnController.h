@@ -15,9 +15,8 @@ class TFormInfAnController {
   static constexpr const char* kLabel11 = "Модуль аналогового ввода   № ";
 
   // The model of an analog module by its type code: 6 "ГАРП-3", 7 "ЮНАК-3",
-  // 8 "БЕРТ-3", 9 "ФИЛО-3"; a code without a model of its own shows the
-  // module lists' name of the code, so the label never keeps the model of a
-  // module shown before.
+  // 8 "БЕРТ-3", 9 "ФИЛО-3"; any other code (13 among them) an empty label,
+  // never the model of a module shown before.
   static std::string ModuleModelName(int type);
 
   // Fills the fields for signal entry `entry` (0-based: the list's row

@@ -6,6 +6,16 @@
 #include "model/TConfiguration.h"
 
 namespace lur {
+namespace {
+
+// The slave types this window names: 0..4 and 15. Any other code shows an
+// empty label, never the type of a block shown before.
+std::string SlaveTypeText(int code) {
+  if ((code >= 0 && code <= 4) || code == 15) return std::string(SlaveTypeName(code));
+  return {};
+}
+
+}  // namespace
 
 TFormInfNetAnController::Place TFormInfNetAnController::FindNetInput(const TServClass& serv, int entry) {
   int j = serv.GetDiCount() + kLimitsPerAnalogInput * serv.GetAiCount();
@@ -41,9 +51,7 @@ bool TFormInfNetAnController::Fill(const TConfiguration& config, int entry) {
   labTextRecv = Cp1251ToUtf8(serv.GetInputText(entry));
   labNMod = std::to_string(k + 1);
   labAdrSlave = std::to_string(mbm.GetUstr(k));
-  // Every code of the type nibble has a name (the unnamed ones "резерв"):
-  // the label never keeps the slave type of a block shown before.
-  labTUst = std::string(SlaveTypeName(mbm.GetTipUstr(k)));
+  labTUst = SlaveTypeText(mbm.GetTipUstr(k));
 
   ClearScaling();
   const int kodF = mbm.GetKodF(k);

@@ -29,6 +29,11 @@ enum class TEditor {
   OutputDetail,        // "Информация о дискретном выходе": output request.entry
 };
 
+// How a caller fills the input information window (InputInform) before it
+// shows it: as the main window does, or as the function block editor and
+// its dialog do (no relay mark in the last column).
+enum class TInformFill { Main, FunctionBlock };
+
 struct TEditorRequest {
   TEditor editor;
   int slot = 0;    // 1-based slot of the row (module editors)
@@ -39,7 +44,19 @@ struct TEditorRequest {
   // type caption and the range of its inputs.
   std::string typeName = {};
   std::string inputs = {};
+  // The input information window: the caller's fill, and whether the window
+  // is only filled and not shown (InformSilent).
+  TInformFill informFill = TInformFill::Main;
+  bool silent = false;
 };
+
+// The request of a caller's "Входные сигналы".
+inline TEditorRequest InformRequest(TInformFill fill, bool silent = false) {
+  TEditorRequest request{TEditor::InputInform};
+  request.informFill = fill;
+  request.silent = silent;
+  return request;
+}
 
 class TEditorRegistry {
  public:

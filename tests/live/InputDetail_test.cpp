@@ -154,11 +154,11 @@ TEST_F(AnalogDetail, RefusesEntriesThatAreNoOwnAnalogLimit) {
 }
 
 // The module model follows the type code of the analog module's slot; a code
-// without a model of its own (13) shows its name in the module lists and
-// never the model of the module shown before.
+// without a model of its own (13) leaves the label empty, never the model of
+// the module shown before.
 TEST(AnalogDetailModel, FollowsTheModulesTypeCode) {
   const std::pair<int, const char*> cases[] = {
-      {6, "ГАРП-3"}, {7, "ЮНАК-3"}, {8, "БЕРТ-3"}, {9, "ФИЛО-3"}, {13, "резерв"},
+      {6, "ГАРП-3"}, {7, "ЮНАК-3"}, {8, "БЕРТ-3"}, {9, "ФИЛО-3"}, {13, ""},
   };
   TFormInfAnController form;
   for (const auto& [type, model] : cases) {
@@ -279,11 +279,11 @@ TEST_F(NetDetail, ChannelRecordOutsideTheTableLeavesTheScalingEmpty) {
   }
 }
 
-// Every slave type code shows its own name, so the label never keeps the
-// type of the block shown before.
+// The window names slave types 0..4 and 15; any other code leaves the label
+// empty, never the type of the block shown before.
 TEST_F(NetDetail, SlaveTypeFollowsTheBlocksCode) {
   const std::pair<int, const char*> cases[] = {
-      {0, "ЛУР-01"}, {2, "СУР-ЛО"}, {3, "СУР-ЛЕ"}, {5, "ЛУР-05"}, {9, "резерв"}, {15, "не определен"},
+      {0, "ЛУР-01"}, {2, "СУР-ЛО"}, {3, "СУР-ЛЕ"}, {4, "ВЕДА"}, {5, ""}, {9, ""}, {15, "не определен"},
   };
   for (const auto& [code, name] : cases) {
     ASSERT_TRUE(form.Fill(*config, 48));  // block 0: "ТЕРН"

@@ -126,7 +126,7 @@ TFormFB::TFormFB(TFormFBController& form, const TConfiguration& config, TEditorR
   connect(diagram_, &TFBDiagram::RelayPanelDoubleClicked, this,
           [this](int) { Run([this] { form_.PMenu1VyhClick(); }); });
   connect(informBut_, &QPushButton::clicked, this,
-          [this] { Run([this] { editors_.Open({TEditor::InputInform}); }); });
+          [this] { Run([this] { editors_.Open(InformRequest(TInformFill::FunctionBlock)); }); });
   connect(informButMR_, &QPushButton::clicked, this,
           [this] { Run([this] { editors_.Open({TEditor::OutputInform}); }); });
   connect(button2, &QPushButton::clicked, this, [this] { Button2Click(); });

@@ -42,11 +42,9 @@ TQtFBEditor::TQtFBEditor(TSession& session, TEditorRegistry& editors, TQtUserInt
     return text.toStdString();
   };
   // The dialog's "Входные сигналы" is the input information window, when
-  // the program has one. A silent fill (the dialog's showing) needs no
-  // window: the captions come from the signal lists themselves.
+  // the program has one; the dialog's showing fills it without showing it.
   creatForm_.informButClick = [&editors, &session] {
-    if (session.config.FB.InformSilent == 1) return;
-    editors.Open({TEditor::InputInform});
+    editors.Open(InformRequest(TInformFill::FunctionBlock, session.config.FB.InformSilent == 1));
   };
 }
 
