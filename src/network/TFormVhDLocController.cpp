@@ -60,8 +60,12 @@ bool TFormVhDLocController::ShowRows() {
 
 bool TFormVhDLocController::FormShow() {
   if (!ShowRows()) return false;
-  if (poller_) poller_->Show();
+  StartPolling();
   return true;
+}
+
+void TFormVhDLocController::StartPolling() {
+  if (poller_) poller_->Show();
 }
 
 void TFormVhDLocController::FormClose() {

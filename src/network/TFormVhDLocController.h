@@ -62,6 +62,8 @@ class TFormVhDLocController : public TLiveView {
   // FormClose: polling off. Timer1Timer: the timer's tick. Button1Click:
   // polling on or off. Without an attached timer they only show the rows.
   bool FormShow();
+  // The window is on screen after ShowRows: the cells empty, polling on.
+  void StartPolling();
   void FormClose();
   void Timer1Timer();
   void Button1Click();

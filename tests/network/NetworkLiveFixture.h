@@ -13,8 +13,10 @@
 // child's.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "link/Crc16.h"
 #include "link/TComPortClass.h"
 #include "model/Cp1251.h"
 #include "model/Protocol.h"
@@ -97,5 +99,22 @@ struct NetworkLiveRig {
   TServAddressing addressing{config.Serv};
   TSession session{config, link, ui, addressing};
 };
+
+// An analog block's 0x47 answer, rewritten with these statuses and a value
+// text for each.
+inline void StageStatuses(NetworkLiveRig& rig, std::vector<std::uint8_t> statuses) {
+  rig.line.rewriteAnswer = [statuses](const Frame& request, std::optional<Frame> answer) -> std::optional<Frame> {
+    if (!answer || request[1] != fn::kAnalogStates) return answer;
+    Frame out = {request[0], fn::kAnalogStates, static_cast<std::uint8_t>(8 * statuses.size())};
+    for (std::size_t i = 0; i < statuses.size(); ++i) {
+      const std::string text = "  " + std::to_string(10 + i) + ",50";
+      out.insert(out.end(), text.begin(), text.end());
+      out.push_back(statuses[i]);
+    }
+    out.resize(out.size() + 2);
+    AppendCrc16(out.data(), out.size() - 2);
+    return out;
+  };
+}
 
 }  // namespace lur::test

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "NetworkLiveFixture.h"
-#include "link/Crc16.h"
 #include "network/NetAnalogLook.h"
 #include "network/TFormVhAnLController.h"
 #include "network/TFormVhDLocController.h"
@@ -256,23 +255,6 @@ TEST_F(NetworkLiveTest, AFailedDiscreteRequestGivesOneBoxAndStopsPolling) {
 }
 
 // ---- the analog view ------------------------------------------------------------------
-
-// An analog block's 0x47 answer, rewritten with these statuses and a value
-// text for each.
-void StageStatuses(NetworkLiveRig& rig, std::vector<std::uint8_t> statuses) {
-  rig.line.rewriteAnswer = [statuses](const Frame& request, std::optional<Frame> answer) -> std::optional<Frame> {
-    if (!answer || request[1] != fn::kAnalogStates) return answer;
-    Frame out = {request[0], fn::kAnalogStates, static_cast<std::uint8_t>(8 * statuses.size())};
-    for (std::size_t i = 0; i < statuses.size(); ++i) {
-      const std::string text = "  " + std::to_string(10 + i) + ",50";
-      out.insert(out.end(), text.begin(), text.end());
-      out.push_back(statuses[i]);
-    }
-    out.resize(out.size() + 2);
-    AppendCrc16(out.data(), out.size() - 2);
-    return out;
-  };
-}
 
 class NetworkAnalogTest : public NetworkLiveTest {
  protected:
