@@ -375,7 +375,8 @@ TEST_F(NetworkAnalogTest, ASilentControllerGivesOneReportAndHidesThePollingLabel
 }
 
 TEST_F(NetworkAnalogTest, AnUnconfiguredBlockOpensAnEmptyWindowThatAsksNothing) {
-  for (const int block : {4, 15, 0}) {
+  rig.SetBlock(5, 3, 0, 90, 20);  // an analog block of no values
+  for (const int block : {4, 15, 0, 5}) {
     SCOPED_TRACE(block);
     analog.Open({block, "", "0"});
     EXPECT_EQ(analog.Rows(), 0);
