@@ -468,5 +468,25 @@ TEST_F(NetworkAnalogTest, OnLineOpensTheAlarmEntriesAndTheTwoWindowsNeverPollAtO
   EXPECT_TRUE(rig.ui.shown.empty());
 }
 
+TEST_F(NetworkAnalogTest, OnLinePressedWhileAPollWaitsOpensNothing) {
+  int opened = 0;
+  child = [&](TFormVhDLocController&) { ++opened; };
+  // The press arrives while the controller is still answering the poll.
+  rig.line.rewriteAnswer = [&](const Frame& request, std::optional<Frame> answer) {
+    if (request[1] == fn::kAnalogStates) analog.ButOnLineClick();
+    return answer;
+  };
+  analog.Open({1, "ЛУР-05", "1"});
+  analog.FormShow();
+  rig.clock.Advance(3000);
+  EXPECT_EQ(rig.Reads(), (Reads{{0x47, 6, 3}}));
+  EXPECT_EQ(opened, 0);
+  EXPECT_TRUE(analog.Polling());
+  rig.line.rewriteAnswer = nullptr;
+  analog.ButOnLineClick();
+  EXPECT_EQ(opened, 1);
+  analog.FormClose();
+}
+
 }  // namespace
 }  // namespace lur::test
