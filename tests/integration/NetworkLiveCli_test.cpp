@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Processes.h"
+#include "model/Cp1251.h"
 #include "model/TConfiguration.h"
 #include "shell/TFileOperations.h"
 #include "shell/TMainState.h"
@@ -38,18 +39,14 @@ struct Lurctl {
 
 class NetworkLiveCli : public ::testing::Test {
  protected:
-  // The controller's own configuration (a discrete and an analog input
-  // module) with four exchange blocks: 1 function 2, 8 values from entry 36;
-  // 2 function 3, 3 values from entry 44 and analog signal 6 (a ЛУР-05 at
+  // A new configuration (a discrete and an analog input module) with four
+  // exchange blocks: 1 function 2, 8 values from entry 36; 2 function 3, 3 values from entry 44 and analog signal 6 (a ЛУР-05 at
   // address 12); 3 function 1, 32 values from entry 56; 4 unconfigured.
   void SetUp() override {
-    {
-      Simulator sim(dir, {"--modules", "17000000"});
-      ASSERT_TRUE(sim.Ready()) << sim.Log();
-      ASSERT_EQ(RunCommand({BuiltProgram("cli/lurctl"), "--port", sim.link, "read", "-o", dir.File("base.lur")},
-                           nullptr, nullptr, 120000),
-                0);
-    }
+    ASSERT_EQ(RunCommand({BuiltProgram("cli/lurctl"), "new", "--modules", "17000000", "--display", "1", "-o",
+                          dir.File("base.lur")},
+                         nullptr, nullptr, 60000),
+              0);
     TConfiguration config;
     TScriptedUserInterface ui;
     TMainState state;
@@ -67,6 +64,7 @@ class NetworkLiveCli : public ::testing::Test {
     block(0, 2, 8, 36, 0, 15, 3);
     block(1, 3, 3, 44, 6, 5, 12);
     block(2, 1, 32, 56, 0, 0, 4);
+    config.MBM.SetPoz(0, Utf8ToCp1251("ТК-7"));
     ASSERT_TRUE(files.WriteConfigFile(dir.File("net.lur")));
   }
 
@@ -85,7 +83,7 @@ TEST_F(NetworkLiveCli, EachBlockIsPolledAsItsWindowPollsIt) {
   EXPECT_FALSE(lurctl.Printed("entry9=")) << lurctl.out;
 
   ASSERT_EQ(lurctl.Run({"2", "--json", "--count", "1"}, sim.link), 0) << lurctl.err;
-  for (const char* part : {"\"signal1\":6", "\"signal3\":8", "\"tag1\":\"поз.5101\"", "\"unit1\":\"%\"",
+  for (const char* part : {"\"signal1\":6", "\"signal3\":8", "\"tag1\":\"ТК-7    \"", "\"unit1\":\"%\"",
                            "\"state1\":\"и\"", "\"limit1\":\"норма\"", "\"value1\":\"  40.00\""}) {
     EXPECT_TRUE(lurctl.Printed(part)) << part << " in " << lurctl.out;
   }
