@@ -11,6 +11,7 @@
 #include "cli/LiveAnalogTwin.h"
 #include "cli/LiveLoopTwin.h"
 #include "cli/LiveModuleTwins.h"
+#include "cli/LiveNetworkTwin.h"
 #include "shell/TDumpNode.h"
 #include "cli/TLurctlOptions.h"
 #include "link/TComPortClass.h"
@@ -161,7 +162,7 @@ void PrintPoll(std::ostream& out, const TLiveOptions& options, int poll, std::in
 
 TLiveRegistry ProgramLiveViews() {
   // Each live window's twin is listed here by the window that owns it.
-  return {ModuleInputsTwin(), ModuleOutputsTwin(), LoopOnLineTwin(), AnalogCalibrationTwin()};
+  return {ModuleInputsTwin(), ModuleOutputsTwin(), LoopOnLineTwin(), AnalogCalibrationTwin(), NetworkLiveTwin()};
 }
 
 const TLiveTwin* FindLiveTwin(const TLiveRegistry& registry, std::string_view name) {

@@ -13,6 +13,8 @@ enum class TLiveColour {
   Aqua,    // RGB 00FFFF
   Purple,  // RGB 800080
   Black,
+  Lime,    // RGB 00FF00
+  Yellow,  // RGB FFFF00
 };
 
 struct TLiveCellLook {

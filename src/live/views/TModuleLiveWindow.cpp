@@ -39,6 +39,10 @@ QColor LiveColour(TLiveColour colour, const QPalette& palette) {
       return QColor(0x00, 0xFF, 0xFF);
     case TLiveColour::Purple:
       return QColor(0x80, 0x00, 0x80);
+    case TLiveColour::Lime:
+      return QColor(0x00, 0xFF, 0x00);
+    case TLiveColour::Yellow:
+      return QColor(0xFF, 0xFF, 0x00);
     case TLiveColour::Black:
       break;
   }
