@@ -1,8 +1,9 @@
 #pragma once
 // The printed sheet of one analog module: the title line the information
 // windows' reports begin with, an empty line, the module line, an empty
-// line, then a table of its six channels (number in the base, tag, scale or
-// sensor, unit, scale limits, the four set-points, input signal), portrait.
+// line, the column names, an empty line, then one line per channel (number,
+// tag, scale or sensor, unit, scale limits, the four set-points, input
+// signal), its cells separated by tabs, on portrait pages.
 #include <string>
 #include <vector>
 

@@ -14,7 +14,7 @@
 #include "session/TModalWindow.h"
 #include "session/TServAddressing.h"
 #include "session/TSession.h"
-#include "sim/DefaultPages.h"
+#include "modules/AnalogModuleConfig.h"
 #include "support/SimPort.h"
 #include "ui/TScriptedUserInterface.h"
 
@@ -26,18 +26,6 @@ using L = TProgList;
 using Block = TProgMBAClass::Block;
 
 constexpr const char* kNoAccess = "Ваш уровень доступа не позволяет\nпроизводить вывод в СОМ-порт";
-
-sim::SimOptions WithModules(std::array<std::uint8_t, 8> modules) {
-  sim::SimOptions o;
-  o.modules = modules;
-  return o;
-}
-
-// A controller of other modules, holding their default pages.
-void Remake(SimPort& line, std::array<std::uint8_t, 8> modules) {
-  const sim::SimOptions options = WithModules(modules);
-  line.Rebuild(options, sim::MakeDefaultPages(sim::ModuleSet(options.modules, options.display), 120));
-}
 
 struct AnalogModule : ::testing::Test {
   VirtualClock clock;
@@ -61,29 +49,7 @@ struct AnalogModule : ::testing::Test {
     Load();
   }
 
-  // The configuration as a read from the controller leaves it.
-  void Load() {
-    TServClass::Identity id{};
-    int analog = 0;
-    for (std::size_t s = 0; s < 8; ++s) {
-      id[1 + s] = line.Options().modules[s];
-      const int t = id[1 + s];
-      analog += t == 6 || t == 7 || t == 8 || t == 9 || t == 13;
-    }
-    id[TServClass::kIdProcessedAnalog] = static_cast<std::uint8_t>(6 * analog);
-    ASSERT_TRUE(config.Serv.SetIdentityFromBytes(id));
-    for (int a = 0; a < 8; ++a) {
-      Block block{};
-      block[0] = static_cast<std::uint8_t>(a + 1);
-      const auto& page = line.Page(static_cast<std::uint8_t>(a + 1));
-      std::copy(page.begin(), page.begin() + 168, block.begin() + 1);
-      config.MBA.SetBlock(a, block);
-    }
-    ASSERT_TRUE(config.MBA.LoadUnits(line.Page(35)));
-    config.Reserv.SaveAll(config);
-    config.MBA.ResetModuleState();
-    line.ForgetRequests();
-  }
+  void Load() { ASSERT_TRUE(LoadAnalogConfig(line, config)); }
   // Opens analog module `module` (1-based) in its slot.
   bool Open(int module) {
     const int slot = config.Serv.GetDiModuleCount() + module;
@@ -102,14 +68,7 @@ struct AnalogModule : ::testing::Test {
   }
   std::vector<std::string> Items(int c, L l) const { return form.Channel(c).List(l).items; }
   int Selected(int c, L l) const { return form.Channel(c).List(l).index; }
-  // The page the controller holds for analog module m, with its number.
-  Block ControllerBlock(int module) const {
-    Block block{};
-    block[0] = static_cast<std::uint8_t>(module);
-    const auto& page = line.Page(static_cast<std::uint8_t>(module));
-    std::copy(page.begin(), page.begin() + 168, block.begin() + 1);
-    return block;
-  }
+  Block ControllerBlock(int module) const { return HeldBlock(line, module); }
 };
 
 // ---- layout ---------------------------------------------------------------------------------
@@ -620,10 +579,11 @@ TEST_F(AnalogModule, TheReportListsTheChannelsAndIsWrittenWhereTheUserChose) {
   EXPECT_EQ(std::get<TReportParagraph>(report.blocks[0]).text, "ЛУР-05HMI  17893000  № 1");
   EXPECT_EQ(std::get<TReportParagraph>(report.blocks[2]).text,
             std::string(10, ' ') + "Модуль 3  МВА  входы AI_1 - AI_6");
-  const auto& table = std::get<TReportTable>(report.blocks[4]);
-  ASSERT_EQ(table.rows.size(), 6u);
-  EXPECT_EQ(table.rows[1], (std::vector<std::string>{"2", "поз.302", "линейная", "%", "0,0000", "100,0000",
-                                                     "5,0000", "10,0000", "90,0000", "95,0000", "4 - 20 мА"}));
+  ASSERT_EQ(report.blocks.size(), 12u);
+  EXPECT_EQ(std::get<TReportParagraph>(report.blocks[4]).text,
+            "№\tПозиция\tШкала\tЕд.\tmin\tmax\tLL\tL\tH\tHH\tВх. сигнал");
+  EXPECT_EQ(std::get<TReportParagraph>(report.blocks[7]).text,
+            "2\tпоз.302\tлинейная\t%\t0,0000\t100,0000\t5,0000\t10,0000\t90,0000\t95,0000\t4 - 20 мА");
   EXPECT_EQ(report.orientation, TPageOrientation::Portrait);
 
   const auto path = std::filesystem::temp_directory_path() / "analog_module_report.rtf";
