@@ -354,6 +354,24 @@ TEST_F(AnalogModule, AChangedThermoSensorReachesTheController) {
   EXPECT_EQ(held[1 + 56 + 1] & 0x3F, 1);
 }
 
+TEST_F(AnalogModule, TheNextStatesReadFollowsAWrittenScale) {
+  // The value text of analog signal 1 (7 characters of the 0x47 record).
+  const auto valueText = [this] {
+    const std::uint8_t data[] = {0, 1};
+    std::array<std::uint8_t, 64> answer{};
+    EXPECT_EQ(link.Transact(0, 0x47, 2, data, answer), 0);
+    std::string text(answer.begin() + 3, answer.begin() + 10);
+    return text.substr(text.find_first_not_of(' '));
+  };
+  const std::string before = valueText();  // 40 % of 0 .. 100
+  ASSERT_TRUE(Open(1));
+  Type(0, E::VSK, "1000");
+  ui.answers = {MsgAnswer::Yes};
+  EXPECT_TRUE(form.FormCloseQuery(false));
+  EXPECT_EQ(before.substr(0, 2), "40");
+  EXPECT_EQ(valueText().substr(0, 3), "400");
+}
+
 TEST_F(AnalogModule, TagsTypedAndNotLeftAreStoredOnClosing) {
   ASSERT_TRUE(Open(1));
   form.EditChange(4, E::Poz, "TT-42");
