@@ -242,6 +242,26 @@ class AnalogModuleView : public QObject {
     QVERIFY(f.line.requests.empty());
   }
 
+  void anEmptyListFlashesAndAPressSelectsTheNumber() {
+    Fixture f;
+    f.config.MBA.SetScaleType(0, 1, 9);  // no scale type 9
+    TFormPROG* w = f.Filled(1);
+    auto* sk = Child<QComboBox>(w, "Sk2");
+    QCOMPARE(sk->currentIndex(), -1);
+    Leave(sk);
+    QCOMPARE(sk->palette().color(QPalette::Button), QColor(Qt::red));
+    QTRY_VERIFY(sk->palette().color(QPalette::Button) != QColor(Qt::red));  // back after the flash
+
+    w->show();
+    auto* ust = Child<QLineEdit>(w, "Ust1L");
+    QTest::mouseClick(ust, Qt::LeftButton);
+    QTRY_COMPARE(ust->selectedText(), ust->text());
+    QCOMPARE(ust->contextMenuPolicy(), Qt::PreventContextMenu);
+    Leave(ust);
+    QCOMPARE(ust->contextMenuPolicy(), Qt::DefaultContextMenu);
+    w->hide();
+  }
+
   void theReportPrintsToAPdf() {
     Fixture f;
     const auto dir = std::filesystem::temp_directory_path();
