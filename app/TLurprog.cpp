@@ -64,6 +64,10 @@ TLurprog::TLurprog(const QString& port)
   sensorTypes_->Register();
   relayModules_ = std::make_unique<TQtRelayModuleEditor>(session_, editors_, ui_, window_.get());
   relayModules_->Register();
+  analogModules_ = std::make_unique<TQtAnalogModuleEditor>(session_, editors_, ui_, window_.get());
+  analogModules_->Form().fileName = [this] { return form_.State().fileName; };
+  analogModules_->ReportPrinter().Target().parent = analogModules_->Window();
+  analogModules_->Register();
   loopDialog_ = std::make_unique<TQtLoopDialog>(session_, editors_, window_.get());
   loopOnLine_ = std::make_unique<TQtRegOnLineWindow>(session_, window_.get());
   loops_ = std::make_unique<TQtLoopEditor>(session_, editors_, ui_,

@@ -23,6 +23,7 @@
 #include "model/TConfiguration.h"
 #include "modules/views/TQtCalibrationWindow.h"
 #include "modules/views/TQtSensorTypeEditor.h"
+#include "modules/views/TQtAnalogModuleEditor.h"
 #include "session/LinkReports.h"
 #include "session/TEditorRegistry.h"
 #include "session/TServAddressing.h"
@@ -93,6 +94,7 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtInformWindow> inform_;
   std::unique_ptr<TQtSensorTypeEditor> sensorTypes_;
   std::unique_ptr<TQtRelayModuleEditor> relayModules_;
+  std::unique_ptr<TQtAnalogModuleEditor> analogModules_;
   // The regulator editor, the loop dialog it programs loops with and the
   // on-line view of a loop.
   std::unique_ptr<TQtLoopDialog> loopDialog_;

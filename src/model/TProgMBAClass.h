@@ -199,6 +199,7 @@ class TProgMBAClass {
   int UnitIndex = 0;      // unit selected in the main window's list
   int CopySource = -1;    // analog module copied by the editor, -1 none
   int CopyType = 0;       // its module type
+  int CopyNewVersion = 0;  // its new-version flag (a thermo module's sensor list)
   int CalibrType = 0;     // module type being calibrated
   int CalibrModule = 0;   // analog module being calibrated, 0-based
   int CalibrRunning = 0;  // 1 while the periodic reading runs
