@@ -175,8 +175,9 @@ LoaderOutcome FeedMRLoaders(Bytes bytes) {
 namespace {
 
 // Exercises the consumers of loaded function blocks; false when a lookup
-// leaves its range.
-bool ConsumeLoadedBlocks(TProgFBClass& t, std::uint8_t a, std::uint8_t c) {
+// leaves its range. `algorithmsLoaded`: a loader took names or algorithm
+// rows; else they are the untouched table's, read for the first entry.
+bool ConsumeLoadedBlocks(TProgFBClass& t, std::uint8_t a, std::uint8_t c, bool algorithmsLoaded) {
   bool ok = true;
   t.FindNFB();
   t.CountCalc();
@@ -194,6 +195,7 @@ bool ConsumeLoadedBlocks(TProgFBClass& t, std::uint8_t a, std::uint8_t c) {
       (void)t.GetConstText(i, 1);
       (void)t.GetConstText(i, 2);
     }
+    if (i > 0 && !algorithmsLoaded) continue;
     if (i == 0 || t.GetAlgNameBytes(i) != untouched.GetAlgNameBytes(i)) (void)t.GetAlgName(i);
     for (int n : t.AlgMembers(i)) ok &= n >= 1 && n <= t.Capacity();
   }
@@ -234,7 +236,7 @@ LoaderOutcome FeedFBLoaders(Bytes bytes) {
     }
   }
   if (out.taken > 0) {
-    out.sound &= ConsumeLoadedBlocks(t, a, c);
+    out.sound &= ConsumeLoadedBlocks(t, a, c, false);
     consumed = true;
   }
 
@@ -250,12 +252,14 @@ LoaderOutcome FeedFBLoaders(Bytes bytes) {
       ++out.taken;
       out.sound &= SameBytes(f.RecordsToFile(), bytes);
     }
+    bool algorithms = false;
     if (f.PutAlgFromFile(bytes)) {
       ++out.taken;
+      algorithms = true;
       out.sound &= SameBytes(f.AlgToFile(), bytes);
     }
     if (out.taken > before) {
-      out.sound &= ConsumeLoadedBlocks(f, a, c);
+      out.sound &= ConsumeLoadedBlocks(f, a, c, algorithms);
       consumed = true;
     }
   }
@@ -270,16 +274,18 @@ LoaderOutcome FeedFBLoaders(Bytes bytes) {
       ++out.taken;
       out.sound &= f.StorePage(lastPage);
     }
+    bool names = false;
     if (f.PutNamePageFromFile(bytes)) {
       ++out.taken;
+      names = true;
       out.sound &= f.StoreNamePage(lastPage);
     }
     if (out.taken > before) {
-      out.sound &= ConsumeLoadedBlocks(f, a, c);
+      out.sound &= ConsumeLoadedBlocks(f, a, c, names);
       consumed = true;
     }
   }
-  if (!consumed) out.sound &= ConsumeLoadedBlocks(t, a, c);  // the untouched table, with this input's a and c
+  if (!consumed) out.sound &= ConsumeLoadedBlocks(t, a, c, false);  // the untouched table, with this input's a and c
   return out;
 }
 
