@@ -348,7 +348,12 @@ LoaderOutcome FeedMBMLoaders(Bytes bytes) {
   }
 
   // What the editors, the scaling window and the live views read after a load.
+  // The lookups read the exchange table: for the untouched table, with the
+  // module count the input picks only.
+  const TProgMBMClass& untouched = Untouched<TProgMBMClass>();
+  const bool tableLoaded = mbm.GetTable() != untouched.GetTable();
   for (int m = 0; m <= TProgMBMClass::kGroupCount; ++m) {
+    if (!tableLoaded && m != pick % (TProgMBMClass::kGroupCount + 1)) continue;
     for (int n = 1; n <= 60; ++n) {
       const auto place = mbm.FindAnalogSignal(n, m, bytes.empty() ? 16 : bytes[0]);
       if (!place) continue;
@@ -362,7 +367,6 @@ LoaderOutcome FeedMBMLoaders(Bytes bytes) {
       }
     }
   }
-  const TProgMBMClass& untouched = Untouched<TProgMBMClass>();
   for (int e = 0; e < TProgMBMClass::kChannelCount; ++e) {
     const int g = e / TProgMBMClass::kChannelsPerGroup;
     if (e == 0 || mbm.GetGroup(g) != untouched.GetGroup(g)) {
