@@ -5,15 +5,16 @@
 # the run's figures (executions, executions per second, edges).
 #   scripts/fuzz.sh TARGET [SECONDS]
 # TARGET: model (the table loaders), link (a transaction fed arbitrary
-# answers), sim (lursim fed arbitrary requests). SECONDS defaults to 60.
+# answers), sim (lursim's controller fed arbitrary requests), frames (its
+# request assembler fed arbitrary line bytes). SECONDS defaults to 60.
 # A crash leaves its input in tests/fuzz/ as crash-* (or leak-*, timeout-*).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-usage() { echo "usage: scripts/fuzz.sh model|link|sim [SECONDS]" >&2; exit 2; }
+usage() { echo "usage: scripts/fuzz.sh model|link|sim|frames [SECONDS]" >&2; exit 2; }
 [ $# -ge 1 ] || usage
 target="$1"
 seconds="${2:-60}"
-case "$target" in model|link|sim) ;; *) usage ;; esac
+case "$target" in model|link|sim|frames) ;; *) usage ;; esac
 [[ "$seconds" =~ ^[0-9]+$ ]] || usage
 
 build=build-fuzz

@@ -1,6 +1,6 @@
 // Replays every input the link and simulator fuzzers kept
-// (tests/fuzz/corpus/link, tests/fuzz/corpus/sim), so the ordinary run
-// catches a regression on anything they once found.
+// (tests/fuzz/corpus/link, tests/fuzz/corpus/sim, tests/fuzz/corpus/frames),
+// so the ordinary run catches a regression on anything they once found.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -37,6 +37,12 @@ TEST(FuzzCorpus, ReplaysEveryKeptTransaction) {
 
 TEST(FuzzCorpus, ReplaysEveryKeptSimulatorInput) {
   EXPECT_GE(Replay("sim", test::FeedSimulator), 10);  // the seeds at least
+}
+
+// The assembler's corpus started as the simulator's inputs that reach its
+// code, from before the two were fuzzed apart.
+TEST(FuzzCorpus, ReplaysEveryKeptAssemblerInput) {
+  EXPECT_GE(Replay("frames", test::FeedAssembler), 10);
 }
 
 }  // namespace

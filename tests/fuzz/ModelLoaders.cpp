@@ -32,6 +32,18 @@ bool SameBytes(const Image& image, Bytes from, std::size_t at = 0) {
 // found from the echoed page number (any number is tried as such).
 int EchoedIndex(Bytes bytes, int firstPage) { return bytes.size() > 3 ? bytes[3] - firstPage : 0; }
 
+// The text views of a table cost far more than its loaders (each number is
+// formatted through its exact decimal expansion), and one input changes a
+// few records at most: the views are read for what the input changed and for
+// the first entry, which stands for the untouched ones (they read the same
+// default bytes on every input). A table as it is before any load, to tell
+// what changed.
+template <typename Table>
+const Table& Untouched() {
+  static const Table table;
+  return table;
+}
+
 }  // namespace
 
 LoaderOutcome FeedServLoaders(Bytes bytes) {
@@ -163,18 +175,28 @@ LoaderOutcome FeedMRLoaders(Bytes bytes) {
 namespace {
 
 // Exercises the consumers of loaded function blocks; false when a lookup
-// leaves its range.
-bool ConsumeLoadedBlocks(TProgFBClass& t, std::uint8_t a, std::uint8_t c) {
+// leaves its range. `algorithmsLoaded`: a loader took names or algorithm
+// rows; else they are the untouched table's, read for the first entry.
+bool ConsumeLoadedBlocks(TProgFBClass& t, std::uint8_t a, std::uint8_t c, bool algorithmsLoaded) {
   bool ok = true;
   t.FindNFB();
   t.CountCalc();
   ok &= t.NFB >= 0 && t.NFB <= t.Capacity();
   ok &= t.FreeFB() >= 0 && t.FreeFB() <= t.Capacity();
+  // The texts of a record are read once for each distinct record (a page
+  // answer is stored as two pages).
+  const TProgFBClass& untouched = Untouched<TProgFBClass>();
+  std::vector<TProgFBClass::Record> read;
   for (int i = 0; i < TProgFBClass::kSlots; ++i) {
-    (void)t.GetLimitText(i);
-    (void)t.GetConstText(i, 1);
-    (void)t.GetConstText(i, 2);
-    (void)t.GetAlgName(i);
+    const TProgFBClass::Record record = t.GetRecord(i);
+    if (i == 0 || (record != untouched.GetRecord(i) && std::find(read.begin(), read.end(), record) == read.end())) {
+      read.push_back(record);
+      (void)t.GetLimitText(i);
+      (void)t.GetConstText(i, 1);
+      (void)t.GetConstText(i, 2);
+    }
+    if (i > 0 && !algorithmsLoaded) continue;
+    if (i == 0 || t.GetAlgNameBytes(i) != untouched.GetAlgNameBytes(i)) (void)t.GetAlgName(i);
     for (int n : t.AlgMembers(i)) ok &= n >= 1 && n <= t.Capacity();
   }
   for (int n = 0; n <= 255; ++n) {
@@ -198,49 +220,72 @@ LoaderOutcome FeedFBLoaders(Bytes bytes) {
   LoaderOutcome out;
   const std::uint8_t a = bytes.empty() ? 0 : bytes[0];
   const std::uint8_t c = bytes.size() < 2 ? 0 : bytes[1];
+  // The tables live on between inputs and start each from the untouched
+  // table: a copy costs less than building one.
+  static TProgFBClass answerTable, fileTable, pageTable;
 
   // A page answer, asked for as the page it echoes and as page 0.
-  {
-    TProgFBClass t;
-    for (int p : {EchoedIndex(bytes, TProgFBClass::kFirstPageCode), 0}) {
-      if (t.PutPageFromAnswer(bytes, p)) {
-        ++out.taken;
-        out.sound &= t.StorePage(p) && t.LoadPage(p);
-        out.sound &= SameBytes(t.PageBuffer(), bytes, 4);
-      }
+  TProgFBClass& t = answerTable;
+  t = Untouched<TProgFBClass>();
+  bool consumed = false;
+  for (int p : {EchoedIndex(bytes, TProgFBClass::kFirstPageCode), 0}) {
+    if (t.PutPageFromAnswer(bytes, p)) {
+      ++out.taken;
+      out.sound &= t.StorePage(p) && t.LoadPage(p);
+      out.sound &= SameBytes(t.PageBuffer(), bytes, 4);
     }
-    out.sound &= ConsumeLoadedBlocks(t, a, c);
+  }
+  if (out.taken > 0) {
+    out.sound &= ConsumeLoadedBlocks(t, a, c, false);
+    consumed = true;
   }
 
+  // The tables are consumed when they took the bytes; one that took nothing
+  // is the untouched table, consumed once below when no table took anything.
   // The record pages and the algorithm section of a file, in both layouts.
   for (int cap : {TProgFBClass::MaxFB, 60}) {
-    TProgFBClass t;
-    t.CapFB = cap;
-    if (t.PutRecordsFromFile(bytes)) {
+    TProgFBClass& f = fileTable;
+    f = Untouched<TProgFBClass>();
+    f.CapFB = cap;
+    const int before = out.taken;
+    if (f.PutRecordsFromFile(bytes)) {
       ++out.taken;
-      out.sound &= SameBytes(t.RecordsToFile(), bytes);
+      out.sound &= SameBytes(f.RecordsToFile(), bytes);
     }
-    if (t.PutAlgFromFile(bytes)) {
+    bool algorithms = false;
+    if (f.PutAlgFromFile(bytes)) {
       ++out.taken;
-      out.sound &= SameBytes(t.AlgToFile(), bytes);
+      algorithms = true;
+      out.sound &= SameBytes(f.AlgToFile(), bytes);
     }
-    out.sound &= ConsumeLoadedBlocks(t, a, c);
+    if (out.taken > before) {
+      out.sound &= ConsumeLoadedBlocks(f, a, c, algorithms);
+      consumed = true;
+    }
   }
 
   // Single pages of a file.
   {
-    TProgFBClass t;
+    TProgFBClass& f = pageTable;
+    f = Untouched<TProgFBClass>();
+    const int before = out.taken;
     const int lastPage = TProgFBClass::kPageCount - 1;
-    if (t.PutPageFromFile(bytes)) {
+    if (f.PutPageFromFile(bytes)) {
       ++out.taken;
-      out.sound &= t.StorePage(lastPage);
+      out.sound &= f.StorePage(lastPage);
     }
-    if (t.PutNamePageFromFile(bytes)) {
+    bool names = false;
+    if (f.PutNamePageFromFile(bytes)) {
       ++out.taken;
-      out.sound &= t.StoreNamePage(lastPage);
+      names = true;
+      out.sound &= f.StoreNamePage(lastPage);
     }
-    out.sound &= ConsumeLoadedBlocks(t, a, c);
+    if (out.taken > before) {
+      out.sound &= ConsumeLoadedBlocks(f, a, c, names);
+      consumed = true;
+    }
   }
+  if (!consumed) out.sound &= ConsumeLoadedBlocks(t, a, c, false);  // the untouched table, with this input's a and c
   return out;
 }
 
@@ -259,13 +304,16 @@ LoaderOutcome FeedRegLoaders(Bytes bytes) {
     out.sound &= SameBytes(t.GetFileBlock(), bytes);
   }
   // What the loop editor does with loaded records: follow every reference.
+  // The texts of a table that took nothing are those of the first record.
   constexpr int kParams = static_cast<int>(TProgRegClass::Param::OSF) + 1;
+  const bool loaded = out.taken > 0;
   for (int i = 0; i < TProgRegClass::kRecords; ++i) {
     for (auto ref : {t.CascadeInnerOf(i), t.CascadeOuterOf(i), t.SetterOf(i), t.DacOutputOf(i),
                      t.RegulatorOfSetter(i)}) {
       if (ref) out.sound &= *ref >= 0 && *ref < TProgRegClass::kRecords;
     }
     (void)t.LoopKind(i);
+    if (i > 0 && !loaded) continue;
     for (int p = 0; p < kParams; ++p) (void)t.GetParamText(i, static_cast<TProgRegClass::Param>(p));
     for (int k = 0; k < TProgRegClass::kPoints; ++k) (void)t.GetValPZValue(i, k);
   }
@@ -300,7 +348,12 @@ LoaderOutcome FeedMBMLoaders(Bytes bytes) {
   }
 
   // What the editors, the scaling window and the live views read after a load.
+  // The lookups read the exchange table: for the untouched table, with the
+  // module count the input picks only.
+  const TProgMBMClass& untouched = Untouched<TProgMBMClass>();
+  const bool tableLoaded = mbm.GetTable() != untouched.GetTable();
   for (int m = 0; m <= TProgMBMClass::kGroupCount; ++m) {
+    if (!tableLoaded && m != pick % (TProgMBMClass::kGroupCount + 1)) continue;
     for (int n = 1; n <= 60; ++n) {
       const auto place = mbm.FindAnalogSignal(n, m, bytes.empty() ? 16 : bytes[0]);
       if (!place) continue;
@@ -315,8 +368,11 @@ LoaderOutcome FeedMBMLoaders(Bytes bytes) {
     }
   }
   for (int e = 0; e < TProgMBMClass::kChannelCount; ++e) {
-    (void)mbm.GetMin(e);
-    (void)mbm.GetUstHH(e);
+    const int g = e / TProgMBMClass::kChannelsPerGroup;
+    if (e == 0 || mbm.GetGroup(g) != untouched.GetGroup(g)) {
+      (void)mbm.GetMin(e);
+      (void)mbm.GetUstHH(e);
+    }
     (void)mbm.LiveText(e);
   }
   for (int b = 0; b < TProgMBMClass::kBlockCount; ++b) (void)mbm.GetDiscreteSpan(b);
@@ -380,8 +436,11 @@ LoaderOutcome FeedMBALoaders(Bytes bytes) {
   }
 
   // What the analog editor, the calibration window and the file writer read.
+  const TProgMBAClass& untouched = Untouched<TProgMBAClass>();
   for (int m = 0; m < TProgMBAClass::kModuleCount; ++m) {
-    for (int c = 0; c < TProgMBAClass::kChannelsPerModule; ++c) {
+    const bool changed = mba.GetBlock(m) != untouched.GetBlock(m) ||
+                         mba.GetBlockForFile(m) != untouched.GetBlockForFile(m);
+    for (int c = 0; c < TProgMBAClass::kChannelsPerModule && (m == 0 || changed); ++c) {
       const int sensor = mba.GetScaleType(m, c);
       (void)mba.GetRange(sensor, m, mba.GetRangeIndex(m, c));
       (void)mba.GetRangeMinima(sensor, m);

@@ -1,4 +1,4 @@
-// libFuzzer entry: arbitrary request bytes into lursim's assembler and controller.
+// libFuzzer entry: arbitrary requests, with pauses, into lursim's controller.
 #include <cstdlib>
 
 #include "SimRequests.h"
