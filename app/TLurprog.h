@@ -12,6 +12,7 @@
 #include "link/TComPortClass.h"
 #include "live/InputDetail.h"
 #include "live/views/TQtDetailWindows.h"
+#include "live/views/TQtInformMRWindow.h"
 #include "live/views/TQtModuleLiveViews.h"
 #include "loops/views/TQtLoopDialog.h"
 #include "loops/views/TQtLoopEditor.h"
@@ -97,6 +98,8 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtFBEditor> functionBlocks_;
   // The live views of a discrete input module and an output module.
   std::unique_ptr<TQtModuleLiveViews> moduleLive_;
+  // The output information window of InformButMR and the editors.
+  std::unique_ptr<TQtInformMRWindow> outputInform_;
 };
 
 // "FParol.dat" in the user's configuration folder of the program.
