@@ -13,7 +13,8 @@ constexpr int kMarginPoints = 29;
 // but one place of the monospaced line.
 std::string PadText(const std::string& utf8, int chars) {
   std::string bytes = Utf8ToCp1251(utf8);
-  if (bytes.size() < static_cast<std::size_t>(chars)) bytes.append(static_cast<std::size_t>(chars) - bytes.size(), ' ');
+  if (bytes.size() < static_cast<std::size_t>(chars))
+    bytes.append(static_cast<std::size_t>(chars) - bytes.size(), ' ');
   return Cp1251ToUtf8(bytes);
 }
 
@@ -21,11 +22,13 @@ std::string PadText(const std::string& utf8, int chars) {
 
 std::string OutputReportLine(const TOutputRow& row) {
   std::string line = row[0] + "  " + PadText(row[kOutputTextColumn], kOutputTextReportChars);
-  for (int c = kOutputTextColumn + 1; c < kOutputColumns; ++c) line += '\t' + row[static_cast<std::size_t>(c)];
+  for (int c = kOutputTextColumn + 1; c < kOutputColumns; ++c)
+    line += '\t' + row[static_cast<std::size_t>(c)];
   return line;
 }
 
-TReport OutputListReport(const std::string& title, const std::string& label, const TOutputGrid& grid, int outputs) {
+TReport OutputListReport(const std::string& title, const std::string& label, const TOutputGrid& grid,
+                         int outputs) {
   TReport report;
   report.orientation = TPageOrientation::Landscape;
   report.marginPoints = kMarginPoints;

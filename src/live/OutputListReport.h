@@ -18,6 +18,7 @@ inline constexpr int kOutputTextReportChars = 18;
 std::string OutputReportLine(const TOutputRow& row);
 
 // The report of the first `outputs` outputs of `grid` (header rows included).
-TReport OutputListReport(const std::string& title, const std::string& label, const TOutputGrid& grid, int outputs);
+TReport OutputListReport(const std::string& title, const std::string& label, const TOutputGrid& grid,
+                         int outputs);
 
 }  // namespace lur

@@ -16,11 +16,11 @@ std::size_t At(int i) { return static_cast<std::size_t>(i); }
 // columns do, so both take them from one place; its fields are the table's
 // columns without the text.
 constexpr std::array<int, kOutputColumns> kFieldOfColumn = {
-    TFormInfVyhController::Nomer,    -1,
-    TFormInfVyhController::Adr,      TFormInfVyhController::Id,
-    TFormInfVyhController::TipVyh,   TFormInfVyhController::KvitBlock,
-    TFormInfVyhController::KvitMind, TFormInfVyhController::KvitTopLevel,
-    TFormInfVyhController::VxKvit,   TFormInfVyhController::SbrMind,
+    TFormInfVyhController::Nomer,       -1,
+    TFormInfVyhController::Adr,         TFormInfVyhController::Id,
+    TFormInfVyhController::TipVyh,      TFormInfVyhController::KvitBlock,
+    TFormInfVyhController::KvitMind,    TFormInfVyhController::KvitTopLevel,
+    TFormInfVyhController::VxKvit,      TFormInfVyhController::SbrMind,
     TFormInfVyhController::SbrTopLevel, TFormInfVyhController::VhSbr};
 
 std::array<TOutputRow, kOutputHeaderRows> MakeHeaderRows() {

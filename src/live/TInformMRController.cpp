@@ -23,7 +23,8 @@ int OutputCount(const TServClass& serv) { return std::clamp(serv.GetDoCount(), 0
 
 }  // namespace
 
-TInformMRController::TInformMRController(TSession& session, TInformMRDialogs& dialogs, TReportPrinter* printer)
+TInformMRController::TInformMRController(TSession& session, TInformMRDialogs& dialogs,
+                                         TReportPrinter* printer)
     : session_(session), dialogs_(dialogs), printer_(printer), grid_(OutputGrid(session.config)) {}
 
 void TInformMRController::Warn(const std::string& text) { ShowWarning(session_.ui, text); }

@@ -259,7 +259,8 @@ class InformMRView : public QObject {
     const std::string pdf = printer.Target().pdfPath.toStdString();
     const int pages = test::PdfPageCount(pdf);
     QVERIFY(pages >= 1);
-    QVERIFY2(test::PdfInfo(pdf, "Page size").rfind("842 x 595", 0) == 0, test::PdfInfo(pdf, "Page size").c_str());
+    QVERIFY2(test::PdfInfo(pdf, "Page size").rfind("842 x 595", 0) == 0,
+             test::PdfInfo(pdf, "Page size").c_str());
     std::string text;
     for (const std::string& page : test::PdfPages(pdf)) text += page;
     QVERIFY(text.find("Дискретные выходы") != std::string::npos);

@@ -32,21 +32,21 @@ class InformMR : public ::testing::Test, protected InformMRFixture {
 
 TEST_F(InformMR, HeaderRowsStandAsTheyAre) {
   form.InformButMRClick();
-  const std::vector<std::string> row0 = {"  №",
-                                         "Наименование",
-                                         "Адрес",
-                                         "Иденти-",
-                                         "  Тип",
-                                         "Упр.-с блок./без блок.",
-                                         "Квитирование c",
-                                         "Квитирование ",
-                                         " № входа вн.",
-                                         "Сброс с центр.",
-                                         " Сброс с",
-                                         "№ входа вн."};
-  const std::vector<std::string> row1 = {"п/п",           "            ", "     ",         "фикатор",
-                                         "выхода",        "  Сигн. -  свет/звук  ",        "центр.пан.КОРД",
-                                         "с верхн.уров.", "квитирования", "панели КОРД", "верхн.уров.",
+  const std::vector<std::string> row0 = {
+      "  №",          "Наименование",           "Адрес",          "Иденти-",
+      "  Тип",        "Упр.-с блок./без блок.", "Квитирование c", "Квитирование ",
+      " № входа вн.", "Сброс с центр.",         " Сброс с",       "№ входа вн."};
+  const std::vector<std::string> row1 = {"п/п",
+                                         "            ",
+                                         "     ",
+                                         "фикатор",
+                                         "выхода",
+                                         "  Сигн. -  свет/звук  ",
+                                         "центр.пан.КОРД",
+                                         "с верхн.уров.",
+                                         "квитирования",
+                                         "панели КОРД",
+                                         "верхн.уров.",
                                          "  сброса"};
   for (int c = 0; c < kOutputColumns; ++c) {
     EXPECT_EQ(Cell(0, c), row0[static_cast<std::size_t>(c)]) << c;
@@ -98,7 +98,15 @@ TEST_F(InformMR, SettingsReadAsTheirWords) {
   const Case cases[] = {
       {0, 0, 0, 0, 0, 0, 0, 0, {"сигнал.", "свет(п-вод в ровн)", "нет", "нет", "0", "нет", "нет", "0"}},
       {0, 1, 1, 0, 17, 0, 1, 3, {"сигнал.", "звук(с гашением)", "есть", "нет", "17", "нет", "есть", "3"}},
-      {1, 1, 0, 1, 191, 1, 0, 255, {"управл.", "с   блокировкой", "нет", "есть", "191", "есть", "нет", "255"}},
+      {1,
+       1,
+       0,
+       1,
+       191,
+       1,
+       0,
+       255,
+       {"управл.", "с   блокировкой", "нет", "есть", "191", "есть", "нет", "255"}},
       {1, 0, 1, 1, 1, 1, 1, 1, {"управл.", "без блокировки", "есть", "есть", "1", "есть", "есть", "1"}},
   };
   TProgMRClass& mr = config.MR;
@@ -115,7 +123,8 @@ TEST_F(InformMR, SettingsReadAsTheirWords) {
       form.InformButMRClick();
       const int row = 8 * m + o + 2;
       for (int col = 4; col < kOutputColumns; ++col) {
-        EXPECT_EQ(Cell(row, col), c.cells[static_cast<std::size_t>(col - 4)]) << "row " << row << " col " << col;
+        EXPECT_EQ(Cell(row, col), c.cells[static_cast<std::size_t>(col - 4)])
+            << "row " << row << " col " << col;
       }
     }
   }
@@ -132,14 +141,14 @@ TEST_F(InformMR, DoubleClickOnATextEditsThatOutput) {
   EXPECT_EQ(dialogs.textShown[0].second, "Выход 3       ");
   EXPECT_EQ(Text(3), "Насос {1}\\");
   EXPECT_EQ(Cell(4, 1), "Насос {1}\\    ");  // the stored text, blank padded
-  EXPECT_EQ(config.Serv.Modified, 0);          // controller mode: the file is not concerned
+  EXPECT_EQ(config.Serv.Modified, 0);        // controller mode: the file is not concerned
 }
 
 TEST_F(InformMR, DoubleClicksOutsideAnOutputsTextDoNothing) {
   form.InformButMRClick();
   dialogs.typed = "X";
   for (const auto& [row, column] : {std::pair{4, 0}, std::pair{4, 2}, std::pair{1, 1}, std::pair{0, 1},
-                                   std::pair{18, 1}, std::pair{41, 1}, std::pair{-1, 1}}) {
+                                    std::pair{18, 1}, std::pair{41, 1}, std::pair{-1, 1}}) {
     form.StringGrid1DblClick(row, column);
   }
   EXPECT_TRUE(dialogs.textShown.empty());
@@ -221,10 +230,12 @@ TEST_F(InformMRFile, EveryOtherSizeIsRefusedWithNothingChanged) {
     const char* message;
   };
   const Case cases[] = {
-      {0, Form::kUnknownFile},           {11 * 1024 + 1023, Form::kUnknownFile}, {12 * 1024, Form::kFile40},
-      {12 * 1024 + 1023, Form::kFile40}, {13 * 1024, Form::kUnknownFile},       {16 * 1024 + 7, Form::kUnknownFile},
-      {17954, Form::kUnknownFile},       {17956, Form::kUnknownFile},           {18 * 1024, Form::kUnknownFile},
-      {19 * 1024, Form::kUnknownFile},   {35436, Form::kUnknownFile},           {35438, Form::kUnknownFile},
+      {0, Form::kUnknownFile},         {11 * 1024 + 1023, Form::kUnknownFile},
+      {12 * 1024, Form::kFile40},      {12 * 1024 + 1023, Form::kFile40},
+      {13 * 1024, Form::kUnknownFile}, {16 * 1024 + 7, Form::kUnknownFile},
+      {17954, Form::kUnknownFile},     {17956, Form::kUnknownFile},
+      {18 * 1024, Form::kUnknownFile}, {19 * 1024, Form::kUnknownFile},
+      {35436, Form::kUnknownFile},     {35438, Form::kUnknownFile},
   };
   const auto before = config.Serv.GetOutputTexts();
   for (const Case& c : cases) {
@@ -321,8 +332,8 @@ TEST_F(InformMR, CopyAndReplaceRanges) {
     }
     f.dialogs.start = c.start;
     f.form.InsertTextGroupClick();
-    EXPECT_EQ(f.dialogs.captions,
-              (std::vector<std::string>{"Ввод номеров группы текстовых реквизитов", "Ввод начального № вставки"}));
+    EXPECT_EQ(f.dialogs.captions, (std::vector<std::string>{"Ввод номеров группы текстовых реквизитов",
+                                                            "Ввод начального № вставки"}));
     EXPECT_EQ(f.dialogs.tooLarge, "Неверно задан № выхода");
     EXPECT_EQ(f.ui.Texts(), c.startRefused ? std::vector<std::string>{"Неверно задан № выхода"}
                                            : std::vector<std::string>{});
@@ -510,8 +521,8 @@ TEST_F(InformMR, AWrongNameOrAFileThatCannotBeMadeAsksAgain) {
   ui.files = {(dir / "list.txt").string(), (dir / "no-such-folder" / "x.rtf").string(), good};
   ui.answers = {MsgAnswer::Ok, MsgAnswer::Yes, MsgAnswer::No};
   form.BNewClick();
-  EXPECT_EQ(ui.Texts(), (std::vector<std::string>{"Неверно задано имя файла", "Файл не удается создать.\nПовторить?",
-                                                  "Печатать?"}));
+  EXPECT_EQ(ui.Texts(), (std::vector<std::string>{"Неверно задано имя файла",
+                                                  "Файл не удается создать.\nПовторить?", "Печатать?"}));
   EXPECT_EQ(ui.shown[0].caption, "Cохранение данных в файл");
   EXPECT_EQ(ui.shown[0].caption.substr(0, 1), "C");  // Latin
   EXPECT_TRUE(fs::exists(good));

@@ -72,7 +72,8 @@ TInformMR::TInformMR(TInformMRController& form, QWidget* parent) : QDialog(paren
     }
   }
   // The whole table in view, so the header rows never scroll away.
-  grid_->setMinimumSize(width + 2 * grid_->frameWidth() + 2, kOutputGridRows * kRowHeight + 2 * grid_->frameWidth() + 2);
+  grid_->setMinimumSize(width + 2 * grid_->frameWidth() + 2,
+                        kOutputGridRows * kRowHeight + 2 * grid_->frameWidth() + 2);
   top->addWidget(grid_);
 
   auto* buttons = new QHBoxLayout;
@@ -100,9 +101,12 @@ TInformMR::TInformMR(TInformMRController& form, QWidget* parent) : QDialog(paren
     form_.StringGrid1DblClick(grid_->currentRow(), grid_->currentColumn());
     Draw();
   });
-  connect(copyTextGroup_, &QAction::triggered, this, [this] { Run(&TInformMRController::CopyTextGroupClick); });
-  connect(insertTextGroup_, &QAction::triggered, this, [this] { Run(&TInformMRController::InsertTextGroupClick); });
-  connect(nameFromFile_, &QPushButton::clicked, this, [this] { Run(&TInformMRController::NameFromFileClick); });
+  connect(copyTextGroup_, &QAction::triggered, this,
+          [this] { Run(&TInformMRController::CopyTextGroupClick); });
+  connect(insertTextGroup_, &QAction::triggered, this,
+          [this] { Run(&TInformMRController::InsertTextGroupClick); });
+  connect(nameFromFile_, &QPushButton::clicked, this,
+          [this] { Run(&TInformMRController::NameFromFileClick); });
   connect(bNew_, &QPushButton::clicked, this, [this] { Run(&TInformMRController::BNewClick); });
   Draw();
 }

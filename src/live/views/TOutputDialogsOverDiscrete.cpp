@@ -30,7 +30,8 @@ int TOutputDialogsOverDiscrete::GroupNumbers(const std::string& caption, int& fi
   return result;
 }
 
-int TOutputDialogsOverDiscrete::StartNumber(const std::string& caption, const std::string& tooLarge, int& start) {
+int TOutputDialogsOverDiscrete::StartNumber(const std::string& caption, const std::string& tooLarge,
+                                            int& start) {
   vhForm_.caption = caption;
   vhForm_.ShowGroup(kStartGroup);
   vhForm_.tooLargeText = tooLarge;

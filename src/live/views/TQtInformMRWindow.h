@@ -28,8 +28,8 @@ class TQtInformMRWindow {
  public:
   // `mainWindow` owns the window; its "LabelFile" names the report's file in
   // file mode. Everything given must outlive this.
-  TQtInformMRWindow(TSession& session, TEditorRegistry& editors, TQtUserInterface& ui, TQtDiscreteEditor& discrete,
-                    QWidget* mainWindow);
+  TQtInformMRWindow(TSession& session, TEditorRegistry& editors, TQtUserInterface& ui,
+                    TQtDiscreteEditor& discrete, QWidget* mainWindow);
   ~TQtInformMRWindow();
   TQtInformMRWindow(const TQtInformMRWindow&) = delete;
   TQtInformMRWindow& operator=(const TQtInformMRWindow&) = delete;
