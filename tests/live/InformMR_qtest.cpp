@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -242,6 +243,56 @@ class InformMRView : public QObject {
     });
     QCOMPARE(editors.Open({TEditor::OutputInform}), kModalOk);
     QCOMPARE(shown, QString("Сирена        "));
+  }
+
+  // The program's own dialogs behind the window: the number dialog of the
+  // discrete editor with only its range group, then the output text dialog
+  // labelled with the output and its identifier; typing there in file mode
+  // marks the file.
+  void theRegisteredWindowUsesTheDiscreteEditorsDialogs() {
+    InformMRFixture f;
+    f.config.Serv.FileMode = 1;
+    TQtUserInterface ui;
+    QWidget main;
+    TEditorRegistry editors;
+    TQtDiscreteEditor discrete(f.session, editors, ui, &main);
+    TQtInformMRWindow window(f.session, editors, ui, discrete, &main);
+    window.Register();
+    QString vhTitle, label2;
+    bool onlyRange = false;
+    test::WhenModal("TInformMR", [&](QWidget* w) {
+      test::WhenModal("TFormVh", [&](QWidget* d) {
+        vhTitle = d->windowTitle();
+        onlyRange = !d->findChild<QWidget*>("GroupBox1")->isVisible() &&
+                    d->findChild<QWidget*>("GroupBox2")->isVisible() &&
+                    !d->findChild<QWidget*>("GroupBox3")->isVisible();
+        QTest::keyClicks(d->findChild<QLineEdit*>("Edit1"), "2");
+        QTest::keyClicks(d->findChild<QLineEdit*>("Edit2"), "3");
+        d->findChild<QPushButton*>("OK")->click();
+      });
+      w->findChild<QAction*>("CopyTextGroup")->trigger();
+      test::WhenModal("TFormTextMR", [&](QWidget* d) {
+        label2 = d->findChild<QLabel*>("Label2")->text();
+        auto* edit = d->findChild<QLineEdit*>("EditText");
+        edit->clear();
+        QTest::keyClicks(edit, "Horn-5");
+        d->findChild<QPushButton*>("OK")->click();
+      });
+      QTableWidget* grid = window.Window()->Grid();
+      const QPoint output5 = CellRect(grid, 6, 1).center();
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, output5);
+      QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, output5);
+      w->close();
+    });
+    QCOMPARE(editors.Open({TEditor::OutputInform}), kModalOk);
+    QCOMPARE(vhTitle, QString("Ввод номеров группы текстовых реквизитов"));
+    QVERIFY(onlyRange);
+    QCOMPARE(f.config.Copy.CopyOutFirst, 1);
+    QCOMPARE(f.config.Copy.CopyOutLast, 2);
+    QVERIFY(window.Form().InsertTextGroupEnabled());
+    QCOMPARE(label2, "5      " + QString::fromStdString(Cp1251ToUtf8(f.config.Serv.GetOutputId(4))));
+    QCOMPARE(f.Text(5), std::string("Horn-5"));
+    QCOMPARE(f.config.Serv.Modified, 1);
   }
 
   // "Печатать?" Yes: the report on landscape pages, every output on them.
