@@ -81,6 +81,8 @@ TLurprog::TLurprog(const QString& port)
   timeDate_->Register();
   calibration_ = std::make_unique<TQtCalibrationWindow>(session_, editors_, &ui_, window_.get());
   calibration_->Register();
+  outputInform_ = std::make_unique<TQtInformMRWindow>(session_, editors_, ui_, *discrete_, window_.get());
+  outputInform_->Register();
   window_->Draw();  // the editor buttons of the registered windows come alive
   if (auto* action = window_->findChild<QAction*>("AJurnal")) {
     connect(action, &QAction::triggered, journalWindow_, [this] {

@@ -13,6 +13,7 @@
 #include "live/InputDetail.h"
 #include "live/views/TQtDetailWindows.h"
 #include "live/views/TQtInformWindow.h"
+#include "live/views/TQtInformMRWindow.h"
 #include "live/views/TQtModuleLiveViews.h"
 #include "live/views/TQtTimeDateWindow.h"
 #include "loops/views/TQtLoopDialog.h"
@@ -108,6 +109,8 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtTimeDateWindow> timeDate_;
   // The calibration of an analog module's inputs, opened from its editor.
   std::unique_ptr<TQtCalibrationWindow> calibration_;
+  // The output information window of InformButMR and the editors.
+  std::unique_ptr<TQtInformMRWindow> outputInform_;
 };
 
 // "FParol.dat" in the user's configuration folder of the program.

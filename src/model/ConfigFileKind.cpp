@@ -41,4 +41,9 @@ std::size_t ConfigFileAlgOffset(int blockCount) {
   return kBeforeRecords + f * kRecordBytesPerBlock + (sixty ? kConfigFileGap60 : 0) + kUnitsAndTexts;
 }
 
+std::size_t ConfigFileOutputTextsOffset(int blockCount) {
+  constexpr std::size_t kOutputTextBytes = 4 * 140;
+  return ConfigFileAlgOffset(blockCount) - kOutputTextBytes;
+}
+
 }  // namespace lur

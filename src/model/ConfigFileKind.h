@@ -39,4 +39,9 @@ int ConfigFileBlocks(TConfigFileKind kind);
 // the layout for `blockCount` function blocks (60 or 120).
 std::size_t ConfigFileAlgOffset(int blockCount);
 
+// Where the four 140-byte output text pages start in the layout for
+// `blockCount` function blocks: 8,004 for 120 blocks, 7,382 for 60 (they end
+// where the algorithm section begins).
+std::size_t ConfigFileOutputTextsOffset(int blockCount);
+
 }  // namespace lur

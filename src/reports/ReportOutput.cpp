@@ -16,9 +16,10 @@ std::string ReportFileName(const std::string& chosen) {
   return extension == ".rtf" ? chosen : std::string();
 }
 
-TReportOutputResult OutputReport(TUserInterface& ui, TReportPrinter* printer, const TReport& report) {
+TReportOutputResult OutputReport(TUserInterface& ui, TReportPrinter* printer, const TReport& report,
+                                 const std::string& offeredFirst) {
   TReportOutputResult result;
-  std::string offered;
+  std::string offered = offeredFirst;
   while (true) {
     TFileChoice choice;
     choice.save = true;

@@ -38,8 +38,10 @@ struct TReportOutputResult {
 // with "Неверно задано имя файла", a name without one gets ".rtf". A file
 // that cannot be written asks "Файл не удается создать.\nПовторить?" (Yes:
 // the dialog again). Once written: "Печатать?" (Yes/No); Yes prints the same
-// report once through `printer` (none: nothing is printed).
-TReportOutputResult OutputReport(TUserInterface& ui, TReportPrinter* printer, const TReport& report);
+// report once through `printer` (none: nothing is printed). `offered` is the
+// name the dialog shows first (a window that offers its last report again).
+TReportOutputResult OutputReport(TUserInterface& ui, TReportPrinter* printer, const TReport& report,
+                                 const std::string& offered = {});
 
 // The name as it is saved: ".rtf" appended to a bare name; empty when the
 // name has another extension.
