@@ -77,6 +77,9 @@ TLurprog::TLurprog(const QString& port)
   timeDate_->Register();
   calibration_ = std::make_unique<TQtCalibrationWindow>(session_, editors_, &ui_, window_.get());
   calibration_->Register();
+  localNet_ = std::make_unique<TQtLNetEditor>(session_, editors_, ui_, &functionBlocks_->ReportPrinter(),
+                                              window_.get());
+  localNet_->Register();
   window_->Draw();  // the editor buttons of the registered windows come alive
   if (auto* action = window_->findChild<QAction*>("AJurnal")) {
     connect(action, &QAction::triggered, journalWindow_, [this] {

@@ -23,6 +23,7 @@
 #include "model/TConfiguration.h"
 #include "modules/views/TQtCalibrationWindow.h"
 #include "modules/views/TQtSensorTypeEditor.h"
+#include "network/views/TQtLNetEditor.h"
 #include "session/LinkReports.h"
 #include "session/TEditorRegistry.h"
 #include "session/TServAddressing.h"
@@ -106,6 +107,8 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtTimeDateWindow> timeDate_;
   // The calibration of an analog module's inputs, opened from its editor.
   std::unique_ptr<TQtCalibrationWindow> calibration_;
+  // The local network editor (LocalNet1, LocNet15, LocNetObm).
+  std::unique_ptr<TQtLNetEditor> localNet_;
 };
 
 // "FParol.dat" in the user's configuration folder of the program.
