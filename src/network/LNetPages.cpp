@@ -39,6 +39,13 @@ TPageData GroupPage(const TConfiguration& cfg, int g) {
   return AsData(cfg.MBM.GetGroupPageData(g, cfg.Serv.GetAiModuleCount() + g + 1));
 }
 
+bool GroupsDiffer(const TConfiguration& cfg) {
+  for (int g = 0; g < GroupCount(cfg); ++g) {
+    if (cfg.MBM.GetGroup(g) != cfg.Reserv.ResMBM[static_cast<std::size_t>(g)]) return true;
+  }
+  return false;
+}
+
 TPageData ExchangeTablePage(const TConfiguration& cfg) { return AsData(cfg.MBM.GetTablePageData()); }
 
 TPageData BasePage(TConfiguration& cfg, int k) {

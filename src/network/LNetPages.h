@@ -32,6 +32,8 @@ int FirstTextPage(const TConfiguration& cfg);
 // AiModuleCount + g + 1.
 int GroupCount(const TConfiguration& cfg);
 TPageData GroupPage(const TConfiguration& cfg, int g);
+// Whether a network group differs from what the reserve holds.
+bool GroupsDiffer(const TConfiguration& cfg);
 TPageData ExchangeTablePage(const TConfiguration& cfg);
 TPageData BasePage(TConfiguration& cfg, int k);
 TPageData TextPage(TConfiguration& cfg, int q);

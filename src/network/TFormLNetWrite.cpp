@@ -29,6 +29,9 @@ bool TFormLNetController::WriteGroups() {
   TConfiguration& cfg = session_.config;
   TProgMBMClass& mbm = cfg.MBM;
   if (mbm.GroupsClean == 1 && mbm.TableClean == 1) return true;
+  // A table change that moved no channel leaves the groups as the
+  // controller holds them: unchanged pages are not sent.
+  if (mbm.GroupsClean == 1 && !pages::GroupsDiffer(cfg)) return true;
   for (int g = 0; g < pages::GroupCount(cfg); ++g) {
     if (!Send(pages::GroupPage(cfg, g))) return false;
     cfg.Reserv.ResMBM[static_cast<std::size_t>(g)] = mbm.GetGroup(g);

@@ -174,11 +174,11 @@ TEST_F(LNetTest, YesAfterADeleteWritesTheChangedPagesInOrderAndPauses) {
   EXPECT_EQ(ui.shown[0].caption, "Подтвердите передачу данных ");
   EXPECT_EQ(ui.shown[0].buttons, MsgButtons::YesNoCancel);
   EXPECT_EQ(ui.shown[0].defaultAnswer, MsgAnswer::No);
-  // One analog module: network groups on pages 2..8; the network starts at
-  // entry 36, so base pages from 13 and text pages from 42; the function
-  // block page the moves changed, then the function-15 page. The relay and
-  // regulator pages did not change and are not sent.
-  EXPECT_EQ(line.PagesWritten(), Join({Range(2, 8), {0x0A}, Range(13, 19), Range(42, 51), {20}, {0x0B}}));
+  // The network starts at entry 36, so base pages from 13 and text pages
+  // from 42; the function block page the moves changed, then the
+  // function-15 page. The network groups, the relay and the regulator pages
+  // did not change and are not sent.
+  EXPECT_EQ(line.PagesWritten(), Join({{0x0A}, Range(13, 19), Range(42, 51), {20}, {0x0B}}));
   EXPECT_EQ(line.Page(0x0B)[8], 0);
   EXPECT_EQ(line.Page(0x0B)[10], 37);
   EXPECT_EQ(line.Page(0x0A)[0], 3);  // the former block 1 in place 0
@@ -195,6 +195,23 @@ TEST_F(LNetTest, YesAfterADeleteWritesTheChangedPagesInOrderAndPauses) {
   EXPECT_EQ(config.Reserv.ResF15, config.F15.GetTable());
   EXPECT_EQ(config.Reserv.ResDiscreteCount, 68);
   EXPECT_EQ(config.Reserv.ResFB[0], config.FB.GetRecord(0));
+}
+
+TEST_F(LNetTest, DeletingAnAnalogBlockAlsoWritesTheGroupsAndTheRegulatorPages) {
+  form.FormShow(TLNetMode::Functions);
+  form.DeleteBlock(1);
+  // Regulator record 1 controlled analog 8, a value of the removed block.
+  EXPECT_EQ(config.Reg.RegModified, 1);
+  EXPECT_EQ(config.MBM.GroupsClean, 0);
+  Answer(MsgAnswer::Yes);
+  ASSERT_TRUE(form.FormCloseQuery());
+  // One analog module: the network groups are pages 2..8.
+  EXPECT_EQ(line.PagesWritten(),
+            Join({Range(2, 8), {0x0A}, Range(13, 19), Range(42, 51), {20}, {0x20, 0x21}, {0x0B}}));
+  EXPECT_EQ(config.Reg.RegModified, 0);
+  EXPECT_EQ(config.Reserv.ResReg, config.Reg.GetFileBlock());
+  EXPECT_EQ(config.Reserv.ResMBM[0], config.MBM.GetGroup(0));
+  EXPECT_EQ(config.MBM.GroupsClean, 1);
 }
 
 TEST_F(LNetTest, NoPutsBackTheStateTheWindowWasShownWith) {
@@ -231,7 +248,7 @@ TEST_F(LNetTest, AFailurePartWayKeepsWhatWasNotConfirmedMarked) {
   Answer(MsgAnswer::Yes);
   ASSERT_TRUE(form.FormCloseQuery());
 
-  EXPECT_EQ(Distinct(line.PagesWritten()), Join({Range(2, 8), {0x0A}, {13, 14}}));
+  EXPECT_EQ(Distinct(line.PagesWritten()), Join({{0x0A}, {13, 14}}));
   EXPECT_TRUE(MemoryImage(config) == edited);
   EXPECT_EQ(config.MBM.TableClean, 1);  // the table was confirmed
   EXPECT_EQ(config.MBM.BaseRewrite, 1);
@@ -343,7 +360,7 @@ TEST_F(LNetTest, AnAcceptedCreationIsWrittenAndNoPutsItBack) {
   form.ButtonClick(3);
   Answer(MsgAnswer::Yes);
   ASSERT_TRUE(form.FormCloseQuery());
-  EXPECT_EQ(line.PagesWritten(), Join({Range(2, 8), {0x0A}, Range(13, 19), Range(42, 51)}));
+  EXPECT_EQ(line.PagesWritten(), Join({{0x0A}, Range(13, 19), Range(42, 51)}));
   EXPECT_EQ(line.Page(0x0A)[12 * 3], 2);
 }
 
