@@ -86,9 +86,10 @@ class LNetWritePlan : public ::testing::Test {
   }
 
   // lursim serving net.lur; memory as after opening it, for the controller.
-  void Serve() {
-    sim = std::make_unique<Simulator>(
-        dir, std::vector<std::string>{"--config", dir.File("net.lur"), "--verbose", "--save", dir.File("out.lur")});
+  void Serve(const std::vector<std::string>& more = {}) {
+    std::vector<std::string> options = {"--config", dir.File("net.lur"), "--verbose", "--save", dir.File("out.lur")};
+    options.insert(options.end(), more.begin(), more.end());
+    sim = std::make_unique<Simulator>(dir, options);
     ASSERT_TRUE(sim->Ready()) << sim->Log();
     ASSERT_TRUE(Files().OpenFile(dir.File("net.lur")));
     config.Serv.FileMode = 0;
@@ -150,6 +151,40 @@ TEST_F(LNetWritePlan, NoSendsNothingAndTheControllerStaysAsTheFile) {
   EXPECT_EQ(RunCommand({BuiltProgram("cli/lurctl"), "diff", dir.File("net.lur"), dir.File("out.lur")}, &out, &err),
             0)
       << out << err;
+}
+
+TEST_F(LNetWritePlan, AFailurePartWayStopsThereAndKeepsTheRestMarked) {
+  Serve({"--write-fault", "14:4:1000"});
+  form.FormShow(TLNetMode::Functions);
+  ASSERT_TRUE(form.DeleteBlock(0));
+  ui.answers.push_back(MsgAnswer::Yes);
+  ASSERT_TRUE(form.FormCloseQuery());
+  std::vector<int> pages = PagesWritten(sim->Log());
+  ASSERT_GE(pages.size(), 3u) << sim->Log();
+  EXPECT_EQ(std::vector<int>(pages.begin(), pages.begin() + 3), (std::vector<int>{0x0A, 13, 14}));
+  for (std::size_t i = 3; i < pages.size(); ++i) EXPECT_EQ(pages[i], 14) << "attempts only";
+  EXPECT_EQ(config.MBM.TableClean, 1);
+  EXPECT_EQ(config.MBM.BaseRewrite, 1);
+  EXPECT_EQ(config.F15.F15Changed, 1);
+  EXPECT_EQ(config.F15.GetSignal(0, 2), 42);  // memory keeps the edit
+  link.ClosePort();
+  ASSERT_EQ(sim->Stop(), 0);
+  TConfiguration saved;
+  TFileOperations savedFiles(saved, ui, state, none, none);
+  ASSERT_TRUE(savedFiles.OpenFile(dir.File("out.lur")));
+  EXPECT_EQ(saved.MBM.GetKodF(0), 2);
+  EXPECT_EQ(saved.F15.GetSignal(0, 2), 50);  // the function-15 page never went
+}
+
+TEST_F(LNetWritePlan, AtTheLimitedLevelNothingIsSent) {
+  Serve();
+  config.Lur.FullAccess = 0;
+  form.FormShow(TLNetMode::Exchange);
+  form.SkorClick(3);
+  ui.answers.push_back(MsgAnswer::Yes);
+  ASSERT_TRUE(form.FormCloseQuery());
+  EXPECT_TRUE(PagesWritten(sim->Log()).empty()) << sim->Log();
+  EXPECT_EQ(config.MBM.SettingsChanged, 1);
 }
 
 }  // namespace
