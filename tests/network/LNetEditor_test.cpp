@@ -17,6 +17,7 @@
 #include "network/TFormLNetController.h"
 #include "network/TFormMBMController.h"
 #include "network/TMBMBlockDialog.h"
+#include "session/EditorChanges.h"
 #include "session/TModalWindow.h"
 #include "session/TServAddressing.h"
 #include "session/TSession.h"
@@ -195,6 +196,7 @@ TEST_F(LNetTest, YesAfterADeleteWritesTheChangedPagesInOrderAndPauses) {
   EXPECT_EQ(config.Reserv.ResF15, config.F15.GetTable());
   EXPECT_EQ(config.Reserv.ResDiscreteCount, 68);
   EXPECT_EQ(config.Reserv.ResFB[0], config.FB.GetRecord(0));
+  EXPECT_FALSE(NetworkChanges(config));
 }
 
 TEST_F(LNetTest, DeletingAnAnalogBlockAlsoWritesTheGroupsAndTheRegulatorPages) {
@@ -258,6 +260,8 @@ TEST_F(LNetTest, AFailurePartWayKeepsWhatWasNotConfirmedMarked) {
   EXPECT_EQ(config.Reserv.ResDiskr[24], config.Lur.GetRecords()[24]);
   EXPECT_NE(config.Reserv.ResInputTexts[61], config.Serv.GetInputTexts()[61]);
   EXPECT_FALSE(ui.progressVisible);
+  // The main window sees the change as one the controller does not hold.
+  EXPECT_TRUE(UnsentEditorChanges(config));
 
   // Shown again, the pending change is offered and goes this time.
   line.ClearFaults();
