@@ -9,6 +9,7 @@
 
 #include "NetworkLiveFixture.h"
 #include "network/views/TFormLNet.h"
+#include "network/views/TQtLNetEditor.h"
 #include "shell/ModalDriver.h"
 #include "ui/TQtUserInterface.h"
 
@@ -96,6 +97,34 @@ class LNetWindow : public QObject {
     QCOMPARE(rig.config.MBM.GetTableByte(193), 3 << 2);
     QCOMPARE(rig.config.MBM.SettingsChanged, 1);  // kept for the file
     QCOMPARE(rig.config.Serv.Modified, 1);
+  }
+
+  // The main window's three commands open the one window in their modes.
+  void TheEditorRegistersTheThreeCommands() {
+    NetworkLiveRig rig;
+    rig.config.Serv.FileMode = 1;
+    TQtUserInterface ui;
+    TSession session{rig.config, rig.link, ui, rig.addressing};
+    TEditorRegistry editors;
+    TQtLNetEditor editor(session, editors, ui, nullptr, nullptr);
+    editor.Register();
+    struct Case {
+      TEditor command;
+      const char* caption;
+    };
+    const Case cases[] = {{TEditor::LocalNetFunctions, "Локальная сеть RS-485 ModBus ф1,ф2,ф3,ф4"},
+                          {TEditor::LocalNetF15, "Локальная сеть RS-485 ModBus ф15"},
+                          {TEditor::LocalNetExchange, "Локальная сеть RS-485"}};
+    for (const auto& c : cases) {
+      QVERIFY(editors.Available(c.command));
+      QString title;
+      test::WhenModal("TFormLNet", [&](QWidget* w) {
+        title = w->windowTitle();
+        QTest::mouseClick(Find<QPushButton>(w, "OK"), Qt::LeftButton);
+      });
+      QCOMPARE(editors.Open({c.command}), kModalOk);
+      QCOMPARE(title, QString(c.caption));
+    }
   }
 };
 
