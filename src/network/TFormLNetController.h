@@ -13,6 +13,7 @@
 // pages. No puts back the state the window was shown with, references moved
 // in other tables included.
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -92,6 +93,9 @@ class TFormLNetController {
   int parit = kNoChoice;
   bool labelFileVisible = false;
   bool indicatorVisible = false;
+  // Called when "Идет запись " shows or hides, so the view can paint it
+  // while the pages go.
+  std::function<void()> indicatorChanged;
   // 7.1's per-block error flag: 1 after the block's dialog was rejected.
   int BlockError(int b) const;
 
@@ -110,6 +114,7 @@ class TFormLNetController {
   bool WriteMovedPages();
   bool Send(const std::vector<std::uint8_t>& data);
   void Finish();
+  void ShowIndicator(bool visible);
 
   TSession& session_;
   TMBMDialog* blocks_;

@@ -113,7 +113,12 @@ void TFormLNetController::Finish() {
   // Step 8: the last bar stays a moment, then goes; the waiter sleeps.
   session_.link.Waiter().SleepMs(kPauseMs);
   session_.ui.ProgressHide();
-  indicatorVisible = false;
+  ShowIndicator(false);
+}
+
+void TFormLNetController::ShowIndicator(bool visible) {
+  indicatorVisible = visible;
+  if (indicatorChanged) indicatorChanged();
 }
 
 TLNetWrite TFormLNetController::SaveClick() {
@@ -125,7 +130,7 @@ TLNetWrite TFormLNetController::SaveClick() {
     return TLNetWrite::BadSettings;
   }
   if (!OutputAllowed(session_)) return TLNetWrite::NotAllowed;
-  indicatorVisible = true;
+  ShowIndicator(true);
   session_.ui.ProgressShow(100, 20);
   const bool done = WriteGroups() && WriteTable() && WriteBase() && WriteFB() && WriteMovedPages();
   // Step 7: the bookkeeping from the tables in memory, whatever happened.
@@ -137,7 +142,7 @@ TLNetWrite TFormLNetController::SaveClick() {
 TLNetWrite TFormLNetController::Save15Click() {
   TConfiguration& cfg = session_.config;
   if (!OutputAllowed(session_)) return TLNetWrite::NotAllowed;
-  indicatorVisible = true;
+  ShowIndicator(true);
   session_.ui.ProgressShow(100, 20);
   const bool done = Send(pages::F15Page(cfg));
   if (done) {

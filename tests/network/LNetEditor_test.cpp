@@ -166,6 +166,8 @@ TEST_F(LNetTest, DeletingAnEmptyBlockChangesNothing) {
 TEST_F(LNetTest, YesAfterADeleteWritesTheChangedPagesInOrderAndPauses) {
   form.FormShow(TLNetMode::Functions);
   form.DeleteBlock(0);
+  std::vector<bool> indicator;
+  form.indicatorChanged = [&] { indicator.push_back(form.indicatorVisible); };
   Answer(MsgAnswer::Yes);
   const auto start = clock.NowMs();
   ASSERT_TRUE(form.FormCloseQuery());
@@ -184,6 +186,7 @@ TEST_F(LNetTest, YesAfterADeleteWritesTheChangedPagesInOrderAndPauses) {
   EXPECT_EQ(line.Page(0x0B)[10], 37);
   EXPECT_EQ(line.Page(0x0A)[0], 3);  // the former block 1 in place 0
   EXPECT_GE(clock.NowMs() - start, Form::kPauseMs);
+  EXPECT_EQ(indicator, (std::vector<bool>{true, false}));
   EXPECT_FALSE(ui.progressVisible);
   EXPECT_EQ(form.Result(), kModalOk);
   // Everything confirmed: flags clear, the reserve holds what was sent.

@@ -123,7 +123,13 @@ TFormLNet::TFormLNet(TFormLNetController& form, QWidget* parent) : QDialog(paren
   ok->setObjectName("OK");
   connect(ok, &QPushButton::clicked, this, &QWidget::close);
   layout->addWidget(ok);
+  form_.indicatorChanged = [this] {
+    indicator_->setVisible(form_.indicatorVisible);
+    indicator_->repaint();
+  };
 }
+
+TFormLNet::~TFormLNet() { form_.indicatorChanged = nullptr; }
 
 void TFormLNet::Refresh() {
   setWindowTitle(Text(form_.caption));

@@ -20,6 +20,7 @@ class TFormLNet : public QDialog {
 
  public:
   TFormLNet(TFormLNetController& form, QWidget* parent);
+  ~TFormLNet() override;
   TFormLNetController& Form() { return form_; }
   // Shows the window in a mode until it closes; its modal result.
   int ExecForm(TLNetMode mode);
