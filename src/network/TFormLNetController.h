@@ -96,7 +96,7 @@ class TFormLNetController {
   // Called when "Идет запись " shows or hides, so the view can paint it
   // while the pages go.
   std::function<void()> indicatorChanged;
-  // 7.1's per-block error flag: 1 after the block's dialog was rejected.
+  // The block's error flag: 1 after its block dialog was rejected.
   int BlockError(int b) const;
 
  private:
