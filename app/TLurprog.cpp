@@ -83,6 +83,9 @@ TLurprog::TLurprog(const QString& port)
   calibration_->Register();
   outputInform_ = std::make_unique<TQtInformMRWindow>(session_, editors_, ui_, *discrete_, window_.get());
   outputInform_->Register();
+  localNet_ = std::make_unique<TQtLNetEditor>(session_, editors_, ui_, &functionBlocks_->ReportPrinter(),
+                                              window_.get());
+  localNet_->Register();
   window_->Draw();  // the editor buttons of the registered windows come alive
   if (auto* action = window_->findChild<QAction*>("AJurnal")) {
     connect(action, &QAction::triggered, journalWindow_, [this] {

@@ -25,6 +25,7 @@
 #include "modules/views/TQtCalibrationWindow.h"
 #include "modules/views/TQtSensorTypeEditor.h"
 #include "modules/views/TQtAnalogModuleEditor.h"
+#include "network/views/TQtLNetEditor.h"
 #include "session/LinkReports.h"
 #include "session/TEditorRegistry.h"
 #include "session/TServAddressing.h"
@@ -111,6 +112,8 @@ class TLurprog : public QObject {
   std::unique_ptr<TQtCalibrationWindow> calibration_;
   // The output information window of InformButMR and the editors.
   std::unique_ptr<TQtInformMRWindow> outputInform_;
+  // The local network editor (LocalNet1, LocNet15, LocNetObm).
+  std::unique_ptr<TQtLNetEditor> localNet_;
 };
 
 // "FParol.dat" in the user's configuration folder of the program.

@@ -220,7 +220,7 @@ void TProgMBMClass::NewChannel(int e) {
 // ---- analog signal lookup ---------------------------------------------------------------
 
 std::optional<TProgMBMClass::AnalogSignalPlace> TProgMBMClass::FindAnalogSignal(int n, int aiModuleCount,
-                                                                                int netBlockTotal) const {
+                                                                                int /*netBlockTotal*/) const {
   if (n < 1 || aiModuleCount < 0 || aiModuleCount > kGroupCount) return std::nullopt;
   const int aiCount = kChannelsPerGroup * aiModuleCount;
   AnalogSignalPlace place;
@@ -232,10 +232,10 @@ std::optional<TProgMBMClass::AnalogSignalPlace> TProgMBMClass::FindAnalogSignal(
   }
   const int k = n - aiCount;
   int sum = 0;
-  // The walk goes up to and including block NetBlockTotal, but never past the
-  // sixteen blocks there are, whatever count the caller holds.
-  const int lastBlock = std::min(netBlockTotal, kBlockCount - 1);
-  for (int b = 0; b <= lastBlock; ++b) {
+  // The walk passes over empty places and covers all sixteen blocks: a block
+  // configured after an empty place serves its values whatever block count
+  // the caller holds.
+  for (int b = 0; b < kBlockCount; ++b) {
     if (!ReadsAnalogValues(GetKodF(b))) continue;
     const int before = sum;
     sum += GetKolVh(b);

@@ -9,6 +9,10 @@ struct TConfiguration;
 
 // Whether any editor holds changes the controller has not confirmed.
 bool UnsentEditorChanges(const TConfiguration& config);
+// Whether the local network editor holds such changes.
+bool NetworkChanges(const TConfiguration& config);
+// The controller holds the whole configuration: nothing of the network is pending.
+void ClearNetworkChanges(TConfiguration& config);
 // A configuration that was just read or opened holds no editor's changes.
 void ClearEditorChanges(TConfiguration& config);
 

@@ -5,6 +5,7 @@
 #include "link/TComPortClass.h"
 #include "model/ModuleTypes.h"
 #include "session/AccessGate.h"
+#include "session/EditorChanges.h"
 #include "session/FunctionBlockFit.h"
 #include "session/LinkReports.h"
 #include "shell/TSignalReconciliation.h"
@@ -69,6 +70,7 @@ bool TConfigWriter::Run() {
   }
   if (written) {
     cfg.Lur.DiskrModified = 0;
+    ClearNetworkChanges(cfg);
   } else {
     const TReservBlocksClass confirmed = cfg.Reserv;
     cfg.Reserv = before;

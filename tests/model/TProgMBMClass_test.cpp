@@ -150,6 +150,10 @@ TEST(TProgMBMClass, AnalogSignalLookup) {
   mbm.SetKodF(2, 4);
   mbm.SetKolVh(2, 2);
   mbm.SetStAddr_Beg2(2, 9);
+  // Block 5, after two empty places: one value from entry 11.
+  mbm.SetKodF(5, 3);
+  mbm.SetKolVh(5, 1);
+  mbm.SetStAddr_Beg2(5, 11);
 
   struct Case {
     int n;
@@ -167,13 +171,14 @@ TEST(TProgMBMClass, AnalogSignalLookup) {
       {9, 3, true, false, 1, 2, 2},
       {10, 3, true, false, 2, 0, 3},
       {11, 3, true, false, 2, 1, 4},
-      {12, 3, false, false, 0, 0, 0},
+      {12, 3, true, false, 5, 0, 5},
+      {13, 3, false, false, 0, 0, 0},
       {0, 3, false, false, 0, 0, 0},
       {-4, 3, false, false, 0, 0, 0},
-      // The walk includes block NetBlockTotal itself, and no block beyond it.
+      // Every block is walked, whatever block count the caller holds.
       {7, 1, true, false, 1, 0, 0},
-      {7, 0, false, false, 0, 0, 0},
-      {10, 1, false, false, 0, 0, 0},
+      {7, 0, true, false, 1, 0, 0},
+      {10, 1, true, false, 2, 0, 3},
   };
   for (const auto& c : cases) {
     const auto place = mbm.FindAnalogSignal(c.n, 1, c.netBlockTotal);
