@@ -10,6 +10,7 @@
 #include "model/ConfigFileKind.h"
 #include "model/Cp1251.h"
 #include "model/TFileAccess.h"
+#include "session/ConfigFileChoice.h"
 #include "reports/ReportOutput.h"
 #include "session/TModalWindow.h"
 #include "ui/TUserInterface.h"
@@ -297,18 +298,8 @@ bool TFormInfAlgController::CheckFileSize(std::size_t size, int& blocks) {
 }
 
 void TFormInfAlgController::NameFromFileClick() {
-  TFileChoice choice;
-  choice.title = kNameFromFile;
-  choice.filter = kFileFilter;
-  choice.defaultSuffix = "lur";
-  const auto path = session_.ui.ChooseFile(choice);
-  if (!path) return;
-  // One byte more than the larger layout: a longer file is not one of them.
-  const auto bytes = ReadFileStart(*path, kConfigFileSize120 + 1);
-  if (!bytes) {
-    session_.ui.Message({kNotOpened, kNotOpenedCaption, MsgIcon::Warning, MsgButtons::Ok, MsgAnswer::Ok});
-    return;
-  }
+  const auto bytes = ChooseConfigFileStart(session_.ui, kNameFromFile);
+  if (!bytes) return;
   int blocks = 0;
   if (!CheckFileSize(bytes->size(), blocks)) return;
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "session/ConfigFileChoice.h"
 #include "model/TProgFBClass.h"
 #include "session/TSession.h"
 
@@ -50,9 +51,9 @@ class TFormInfAlgController {
   static constexpr const char* kAskFinish = "Ошибка программирования \nЗакончить?";
   static constexpr const char* kAskFinishCaption = "Подтвердите окончание программирования";
   // Messages of the file load.
-  static constexpr const char* kFileFilter = "Файлы типа .lur|*.lur|Все файлы|*.*";
-  static constexpr const char* kNotOpened = "Файл не удается открыть";
-  static constexpr const char* kNotOpenedCaption = "Открытие файла";
+  static constexpr const char* kFileFilter = kConfigFileFilter;
+  static constexpr const char* kNotOpened = kFileNotOpened;
+  static constexpr const char* kNotOpenedCaption = kFileNotOpenedCaption;
   static constexpr const char* kUnknownFile = "Файл не опознан";
   static constexpr const char* kFile40 = "Файл создан на 40 ФБ";
   static constexpr const char* kOtherBlockCount = "Количество ФБ \nне соответствует количеству ФБ в файле";

@@ -9,6 +9,7 @@
 #include "model/Cp1251.h"
 #include "model/ModuleTypes.h"
 #include "model/TFileAccess.h"
+#include "session/ConfigFileChoice.h"
 #include "reports/ReportOutput.h"
 #include "session/TModalWindow.h"
 #include "session/TSession.h"
@@ -72,18 +73,8 @@ void TInformMRController::StringGrid1DblClick(int row, int column) {
 // ---- texts from a file ------------------------------------------------------------------
 
 void TInformMRController::NameFromFileClick() {
-  TFileChoice choice;
-  choice.title = kNameFromFileText;
-  choice.filter = kFileFilter;
-  choice.defaultSuffix = "lur";
-  const auto path = session_.ui.ChooseFile(choice);
-  if (!path) return;
-  // One byte more than the larger layout: a longer file is not one of them.
-  const auto bytes = ReadFileStart(*path, kConfigFileSize120 + 1);
-  if (!bytes) {
-    session_.ui.Message({kNotOpened, kNotOpenedCaption, MsgIcon::Warning, MsgButtons::Ok, MsgAnswer::Ok});
-    return;
-  }
+  const auto bytes = ChooseConfigFileStart(session_.ui, kNameFromFileText);
+  if (!bytes) return;
   // Only the two layouts the configuration loader reads are read here: any
   // other size would put the text pages somewhere the file does not say.
   const TConfigFileKind kind = RecogniseConfigFile(bytes->size());

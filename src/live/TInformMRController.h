@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "session/ConfigFileChoice.h"
 #include "live/OutputSignalRows.h"
 #include "reports/TReport.h"
 
@@ -33,9 +34,9 @@ class TInformMRController {
   static constexpr const char* kInsertCaption = "Ввод начального № вставки";
   static constexpr const char* kBadNumber = "Неверно задан № выхода";
 
-  static constexpr const char* kFileFilter = "Файлы типа .lur|*.lur|Все файлы|*.*";
-  static constexpr const char* kNotOpened = "Файл не удается открыть";
-  static constexpr const char* kNotOpenedCaption = "Открытие файла";
+  static constexpr const char* kFileFilter = kConfigFileFilter;
+  static constexpr const char* kNotOpened = kFileNotOpened;
+  static constexpr const char* kNotOpenedCaption = kFileNotOpenedCaption;
   static constexpr const char* kFile40 = "Файл создан на 40 ФБ";
   static constexpr const char* kUnknownFile = "Файл не опознан";
   static constexpr const char* kOtherConfig = "Рабочая конфигурация \nне соответствует конфигурации в файле";
