@@ -14,8 +14,6 @@
 
 namespace lur {
 
-const char* const kConfigFileFilter = "Файлы типа .lur|*.lur|Все файлы|*.*";
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -34,8 +32,8 @@ constexpr const char* kMismatchQuestion =
 constexpr const char* kCreateCaption = "Создание файла";
 constexpr const char* kNotCreated = "Файл  не удается создать";
 constexpr const char* kNotWritten = "Файл не удается записать";
-constexpr const char* kOpenCaption = "Открытие файла";
-constexpr const char* kNotOpened = "Файл не удается открыть";
+constexpr const char* kOpenCaption = kFileNotOpenedCaption;
+constexpr const char* kNotOpened = kFileNotOpened;
 
 // The identity's module codes sit in bytes 2..9 of a file (after the device
 // index and the module count).

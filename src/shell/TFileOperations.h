@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "session/ConfigFileChoice.h"  // kConfigFileFilter
 #include "ui/TUserInterface.h"
 
 namespace lur {
@@ -14,9 +15,6 @@ struct TConfiguration;
 struct TMainState;
 struct TShellContext;
 class TUserInterface;
-
-// "Файлы типа .lur|*.lur|Все файлы|*.*"
-extern const char* const kConfigFileFilter;
 
 // The file dialog of configuration files: filter, suffix, the name offered.
 TFileChoice ConfigFileChoice(bool save, const std::string& title, const std::string& initialPath);
