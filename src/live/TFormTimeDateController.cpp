@@ -12,8 +12,8 @@
 
 namespace lur {
 
-const std::array<TFormTimeDateController::TFieldSpec, TFormTimeDateController::kFields>
-    TFormTimeDateController::kFieldSpecs = {{
+const std::array<TFormTimeDateController::TClockField, TFormTimeDateController::kFields>
+    TFormTimeDateController::kClockFields = {{
         {"Edit1", "Секунды", 0, 59, 2},
         {"Edit2", "Минуты", 0, 59, 2},
         {"Edit3", "Час", 0, 23, 2},
@@ -122,18 +122,18 @@ void TFormTimeDateController::EditChange(int field, const std::string& text) { S
 void TFormTimeDateController::EditExit(int field) {
   if (field < 0 || field >= kFields) return;
   if (ParseIntText(fields_[static_cast<std::size_t>(field)], 0, 0).error == TFieldTextError::Empty) {
-    session_.ui.InlineError(kFieldSpecs[static_cast<std::size_t>(field)].name);
+    session_.ui.InlineError(kClockFields[static_cast<std::size_t>(field)].name);
   }
 }
 
 std::optional<TClockValues> TFormTimeDateController::CheckFields() {
   std::array<int, 7> values{};
   for (int i = 0; i < kFields; ++i) {
-    const TFieldSpec& spec = kFieldSpecs[static_cast<std::size_t>(i)];
-    const TIntText number = ParseIntText(fields_[static_cast<std::size_t>(i)], spec.lo, spec.hi);
+    const TClockField& field = kClockFields[static_cast<std::size_t>(i)];
+    const TIntText number = ParseIntText(fields_[static_cast<std::size_t>(i)], field.lo, field.hi);
     if (number.error != TFieldTextError::None) {
       // An empty field is told its range too.
-      session_.ui.InlineError(spec.name, RangeMessage(spec.lo, spec.hi));
+      session_.ui.InlineError(field.name, RangeMessage(field.lo, field.hi));
       return std::nullopt;
     }
     values[static_cast<std::size_t>(i)] = number.value;
@@ -143,7 +143,7 @@ std::optional<TClockValues> TFormTimeDateController::CheckFields() {
   // month of 2000 + year.
   const int days = DaysInMonth(2000 + v.year, v.month);
   if (v.day > days) {
-    session_.ui.InlineError(kFieldSpecs[3].name, RangeMessage(1, days));
+    session_.ui.InlineError(kClockFields[3].name, RangeMessage(1, days));
     return std::nullopt;
   }
   return v;

@@ -38,14 +38,14 @@ class TFormTimeDateController : public TLiveView {
 
   // The field of each value, Edit1 (seconds) .. Edit7 (day of week), with
   // its range (the field's hint) and its length.
-  struct TFieldSpec {
+  struct TClockField {
     const char* name;
     const char* label;
     int lo;
     int hi;
     int maxLength;
   };
-  static const std::array<TFieldSpec, kFields> kFieldSpecs;
+  static const std::array<TClockField, kFields> kClockFields;
 
   explicit TFormTimeDateController(TSession& session, TComputerClock computerClock = ComputerLocalTime);
   ~TFormTimeDateController() override;

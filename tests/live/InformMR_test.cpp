@@ -170,7 +170,7 @@ TEST_F(InformMR, InFileModeATypedTextMarksTheConfiguration) {
 
 // ---- texts from a file -----------------------------------------------------------------
 
-struct FileSpec {
+struct FileLayout {
   std::size_t size;
   std::size_t textsAt = 0;                          // 0: no texts written
   std::array<std::uint8_t, 8> modules = {3, 3, 1};  // the configuration's own
@@ -178,14 +178,14 @@ struct FileSpec {
 
 class InformMRFile : public InformMR {
  protected:
-  std::string File(const FileSpec& spec) {
-    std::vector<std::uint8_t> bytes(spec.size, 0);
-    for (std::size_t s = 0; s < 8 && 2 + s < bytes.size(); ++s) bytes[2 + s] = spec.modules[s];
-    if (spec.textsAt) {
+  std::string File(const FileLayout& layout) {
+    std::vector<std::uint8_t> bytes(layout.size, 0);
+    for (std::size_t s = 0; s < 8 && 2 + s < bytes.size(); ++s) bytes[2 + s] = layout.modules[s];
+    if (layout.textsAt) {
       for (int e = 0; e < 40; ++e) {
         std::string text = Utf8ToCp1251("Файл " + std::to_string(e + 1));
         text.resize(14, ' ');
-        std::copy(text.begin(), text.end(), bytes.begin() + static_cast<long>(spec.textsAt + 14 * e));
+        std::copy(text.begin(), text.end(), bytes.begin() + static_cast<long>(layout.textsAt + 14 * e));
       }
     }
     const std::string path = (dir / ("conf" + std::to_string(++files_) + ".lur")).string();
@@ -254,7 +254,7 @@ TEST_F(InformMRFile, EveryOtherSizeIsRefusedWithNothingChanged) {
 TEST_F(InformMRFile, OtherBlocksOrModulesWarnAndStillLoad) {
   const std::string other = "Рабочая конфигурация \nне соответствует конфигурации в файле";
   struct Case {
-    FileSpec file;
+    FileLayout file;
     int warnings;
   };
   const Case cases[] = {

@@ -73,15 +73,15 @@ TFormTimeDate::TFormTimeDate(TFormTimeDateController& form, TUserInterface& ui, 
   setting->setObjectName("GroupBox2");
   auto* settingGrid = new QGridLayout(setting);
   for (int i = 0; i < TFormTimeDateController::kFields; ++i) {
-    const auto& spec = TFormTimeDateController::kFieldSpecs[static_cast<std::size_t>(i)];
+    const auto& field = TFormTimeDateController::kClockFields[static_cast<std::size_t>(i)];
     const QString labelName = QString("Label%1").arg(i + 1);
-    auto* label = new QLabel(QString::fromUtf8(spec.label), setting);
+    auto* label = new QLabel(QString::fromUtf8(field.label), setting);
     label->setObjectName(labelName);
     settingGrid->addWidget(label, 0, i);
     auto* edit = new QLineEdit(setting);
-    edit->setObjectName(spec.name);
-    edit->setMaxLength(spec.maxLength);
-    edit->setToolTip(QString("%1-%2").arg(spec.lo).arg(spec.hi));
+    edit->setObjectName(field.name);
+    edit->setMaxLength(field.maxLength);
+    edit->setToolTip(QString("%1-%2").arg(field.lo).arg(field.hi));
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance("000") + 16);
     TQtFieldInput::Bind(edit, TFieldKind::Integer, ui);
     edit->installEventFilter(this);
